@@ -1,0 +1,12 @@
+# Warnings, sanitizers and floating-point settings shared by every target of this project.
+
+if(BVN_SANITIZE)
+  add_compile_options(-fsanitize=${BVN_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=${BVN_SANITIZE})
+endif()
+
+# Our own targets only: warnings as the project's standard, and no fused multiply-add, since
+# every result must come from the operations as written, each rounded on its own.
+function(bvn_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wconversion -ffp-contract=off)
+endfunction()

@@ -1,0 +1,26 @@
+#include "core/linear_fill.h"
+
+namespace core {
+
+Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table,
+                            std::int16_t active, std::string_view active_text) {
+  const Result<double> source = ReadDouble(active_text);
+  if (!source) return source.error();
+  category.select_unit(table);
+  const int decimals = PatternDecimals(category.pattern);
+
+  LinearFill fill;
+  fill.source_value = *source;
+  for (std::int16_t i = 0; i < 9; ++i) {
+    if (i == active) continue;
+    const Result<double> converted = ConvertUnits(table, active, i, *source);
+    if (!converted) return converted.error();
+    const Result<double> rounded = RoundThroughPattern(*converted, decimals);
+    if (!rounded) return rounded.error();
+    fill.converted_value = *rounded;
+    fill.texts[static_cast<std::size_t>(i)] = DoubleText(*rounded);
+  }
+  return fill;
+}
+
+}  // namespace core

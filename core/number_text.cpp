@@ -1,0 +1,211 @@
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+#include "core/decimal_digits.h"
+
+namespace core {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The parts of a readable number text that from_chars needs, found by one pass over the text.
+struct NumberSyntax {
+  bool negative = false;
+  const char* first = nullptr;  // start of the mantissa
+  const char* last = nullptr;   // end of the mantissa and of the exponent, when it has digits
+  // Power of ten of the first non-zero digit, saturated; only meaningful when from_chars says the
+  // value is out of range, to tell an overflow from an underflow.
+  std::int64_t magnitude = 0;
+};
+
+constexpr std::int64_t kExponentLimit = 1'000'000'000;
+
+// Checks the grammar of ReadDouble; false for any text outside it.
+bool ParseSyntax(std::string_view text, NumberSyntax& out) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end && *p == ' ') ++p;
+
+  bool leading_sign = false;
+  if (p != end && (*p == '+' || *p == '-')) {
+    leading_sign = true;
+    out.negative = *p == '-';
+    ++p;
+  }
+
+  out.first = p;
+  std::int64_t integer_digits = 0;
+  std::int64_t digit_count = 0;
+  std::int64_t first_nonzero = -1;
+  bool point = false;
+  for (; p != end; ++p) {
+    if (IsDigit(*p)) {
+      if (first_nonzero < 0 && *p != '0') first_nonzero = digit_count;
+      ++digit_count;
+      if (!point) ++integer_digits;
+    } else if (*p == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (digit_count == 0) return false;
+  out.last = p;
+
+  std::int64_t exponent = 0;
+  if (p != end && (*p == 'E' || *p == 'e')) {
+    const char* q = p + 1;
+    bool exponent_negative = false;
+    if (q != end && (*q == '+' || *q == '-')) {
+      exponent_negative = *q == '-';
+      ++q;
+    }
+    const char* const digits = q;
+    for (; q != end && IsDigit(*q); ++q) {
+      if (exponent < kExponentLimit) exponent = exponent * 10 + (*q - '0');
+    }
+    // A marker without digits counts as the exponent 0 and is left out of what from_chars reads.
+    if (q != digits) out.last = q;
+    if (exponent_negative) exponent = -exponent;
+    p = q;
+  }
+
+  if (p != end && (*p == '+' || *p == '-')) {
+    if (leading_sign) return false;
+    out.negative = *p == '-';
+    ++p;
+  }
+  while (p != end && *p == ' ') ++p;
+  if (p != end) return false;
+
+  if (first_nonzero >= 0) out.magnitude = integer_digits - 1 - first_nonzero + exponent;
+  return true;
+}
+
+// Writes the digits of `d` that stand at the places 10^high down to 10^low; places beyond the
+// digits are zeros.
+char* WritePlaces(const DecimalDigits& d, int high, int low, char* out) {
+  for (int place = high; place >= low; --place) {
+    const int index = d.exponent - place;
+    *out++ = (index >= 0 && index < d.count) ? d.digits[static_cast<std::size_t>(index)] : '0';
+  }
+  return out;
+}
+
+// Writes the display text of a non-zero value of `d`'s digits: positional for decimal exponents
+// -4 to max_positional, otherwise with an exponent of at least two digits.
+std::string DisplayText(DecimalDigits d, bool negative, int max_positional) {
+  d.DropTrailingZeros();
+  std::array<char, 400> buffer;
+  char* out = buffer.data();
+  if (negative) *out++ = '-';
+  if (d.exponent >= -4 && d.exponent <= max_positional) {
+    out = WritePlaces(d, std::max(d.exponent, 0), 0, out);
+    const int last_place = d.exponent - d.count + 1;
+    if (last_place < 0) {
+      *out++ = '.';
+      out = WritePlaces(d, -1, last_place, out);
+    }
+  } else {
+    *out++ = d.digits[0];
+    if (d.count > 1) {
+      *out++ = '.';
+      out = WritePlaces(d, d.exponent - 1, d.exponent - d.count + 1, out);
+    }
+    *out++ = 'E';
+    *out++ = d.exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10) *out++ = '0';
+    out = std::to_chars(out, buffer.data() + buffer.size(), magnitude).ptr;
+  }
+  return std::string(buffer.data(), out);
+}
+
+// The longest pattern text: 309 integer digits, ".", the decimals, and a sign.
+constexpr int kMaxDecimals = 64;
+using PatternBuffer = std::array<char, 320 + kMaxDecimals>;
+
+// Writes RoundToPattern(x, pattern with `decimals` decimals) into `buffer`; gives its end.
+char* WritePattern(double x, int decimals, PatternBuffer& buffer) {
+  assert(std::isfinite(x));
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
+  char* out = buffer.data();
+  DecimalDigits d;
+  if (x != 0) {
+    d = RoundToSignificant15(std::fabs(x));
+    d.RoundAtPlace(-decimals);
+  }
+  if (d.count > 0 && x < 0) *out++ = '-';
+  if (d.count == 0) d.exponent = 0;  // the zero writes as "0.000..."
+  out = WritePlaces(d, std::max(d.exponent, 0), 0, out);
+  *out++ = '.';
+  return WritePlaces(d, -1, -decimals, out);
+}
+
+}  // namespace
+
+Result<double> ReadDouble(std::string_view text) {
+  NumberSyntax syntax;
+  if (!ParseSyntax(text, syntax)) return Failure::Unreadable;
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(syntax.first, syntax.last, value);
+  if (ec == std::errc::result_out_of_range) {
+    if (syntax.magnitude > 0) return Failure::Overflow;
+    value = 0;  // too small to represent
+  } else if (ec != std::errc() || ptr != syntax.last) {
+    return Failure::Unreadable;
+  }
+  return syntax.negative ? -value : value;
+}
+
+Result<float> ReadSingle(std::string_view text) {
+  const Result<double> wide = ReadDouble(text);
+  if (!wide) return wide.error();
+  const float narrow = static_cast<float>(*wide);
+  if (!std::isfinite(narrow)) return Failure::Overflow;
+  return narrow;
+}
+
+int PatternDecimals(std::string_view pattern) {
+  const std::size_t point = pattern.find('.');
+  return point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+}
+
+std::string RoundToPattern(double x, std::string_view pattern) {
+  PatternBuffer buffer;
+  char* const end = WritePattern(x, PatternDecimals(pattern), buffer);
+  return std::string(buffer.data(), end);
+}
+
+Result<double> RoundThroughPattern(double x, int decimals) {
+  PatternBuffer buffer;
+  char* const end = WritePattern(x, decimals, buffer);
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(buffer.data(), end, value);
+  if (ec == std::errc::result_out_of_range) return Failure::Overflow;
+  assert(ec == std::errc() && ptr == end);
+  return value;
+}
+
+std::string DoubleText(double x) {
+  assert(std::isfinite(x));
+  if (x == 0) return "0";
+  return DisplayText(RoundToSignificant15(std::fabs(x)), x < 0, 14);
+}
+
+std::string SingleText(float x) {
+  assert(std::isfinite(x));
+  if (x == 0) return "0";
+  return DisplayText(RoundToSignificant(std::fabs(static_cast<double>(x)), 7), x < 0, 6);
+}
+
+}  // namespace core

@@ -1,0 +1,91 @@
+// Number text rules: how a box's text becomes a number and a number becomes a box's text.
+//
+// Every function here uses "." as the decimal point and knows no grouping separator, whatever
+// the user's locale. Texts are UTF-8. Nothing here throws or keeps state.
+#ifndef CORE_NUMBER_TEXT_H_
+#define CORE_NUMBER_TEXT_H_
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace core {
+
+// Why a reading or a conversion gave no value.
+enum class Failure {
+  Unreadable,  // the text is not a number
+  Overflow,    // the value lies beyond the largest finite value of its type
+};
+
+// A value, or the reason there is none. Tests true when it holds a value.
+template <class T>
+class Result {
+ public:
+  constexpr Result(T value) : value_(std::move(value)), has_value_(true) {}  // NOLINT: implicit by design
+  constexpr Result(Failure failure) : failure_(failure), has_value_(false) {}  // NOLINT
+
+  constexpr explicit operator bool() const { return has_value_; }
+  constexpr bool has_value() const { return has_value_; }
+  // Only when the result holds a value.
+  constexpr const T& value() const { return value_; }
+  constexpr const T& operator*() const { return value_; }
+  constexpr const T* operator->() const { return &value_; }
+  // Only when the result holds no value.
+  constexpr Failure error() const { return failure_; }
+
+ private:
+  T value_{};
+  Failure failure_ = Failure::Unreadable;
+  bool has_value_;
+};
+
+// Reads a number text: spaces, an optional sign, digits with at most one ".", an optional
+// exponent ("E" or "e", optional sign, digits), an optional trailing sign instead of a leading
+// one, spaces. The value is the decimal rounded to the nearest double (ties to even); a value too
+// small to represent reads as zero or a subnormal. An exponent marker with no digit after it
+// counts as the exponent 0, so that "1E-" (a display text being edited) reads as 1.
+//   ReadDouble("5.") -> 5          ReadDouble(" 12 ") -> 12      ReadDouble("5-") -> -5
+//   ReadDouble("1E-05") -> 1e-05   ReadDouble("1" + 309 zeros) -> Failure::Overflow
+//   ReadDouble(".") -> Failure::Unreadable   ReadDouble("1-2") -> Failure::Unreadable
+Result<double> ReadDouble(std::string_view text);
+
+// Reads as ReadDouble, then rounds the double to the nearest single. Overflow when the rounded
+// value is not finite.
+//   ReadSingle("98.6") -> 98.59999847412109375   ReadSingle("1e39") -> Failure::Overflow
+Result<float> ReadSingle(std::string_view text);
+
+// Rounds x to the pattern "###0." followed by N zeros: x is first written with 15 significant
+// digits (to nearest), that decimal is rounded to N places with halves away from zero, and the
+// result is written with every integer digit, ".", and exactly N decimals; never an exponent.
+// A negative value that rounds to zero has no sign. x must be finite.
+//   RoundToPattern(0.000621371, "###0.0000000") -> "0.0006214"
+//   RoundToPattern(5e-08, "###0.0000000") -> "0.0000001"   (its 15 digits end in an exact 5)
+//   RoundToPattern(1e20, "###0.0000000") -> "100000000000000000000.0000000"
+std::string RoundToPattern(double x, std::string_view pattern);
+
+// The display text of a double: 15 significant digits (to nearest), positional when the decimal
+// exponent is -4 to 14, otherwise "d.dddE+XX"; trailing zeros dropped. x must be finite.
+//   DoubleText(0.0001) -> "0.0001"   DoubleText(0.00001) -> "1E-05"   DoubleText(-0.0) -> "0"
+//   DoubleText(1234567890123456) -> "1.23456789012346E+15"   DoubleText(1.0 / 3) ->
+//   "0.333333333333333"
+std::string DoubleText(double x);
+
+// The display text of a single: as DoubleText with 7 significant digits and positional notation
+// for decimal exponents -4 to 6. x must be finite.
+//   SingleText(98.6f) -> "98.6"   SingleText(12345678) -> "1.234568E+07"
+std::string SingleText(float x);
+
+// The number of decimals of a rounding pattern: the characters after its ".".
+//   PatternDecimals("###0.0000000") -> 7
+int PatternDecimals(std::string_view pattern);
+
+// ReadDouble(RoundToPattern(x, pattern)) for a pattern of `decimals` decimals, without the
+// detour through a string. Overflow only for the few doubles next to the largest finite one
+// whose 15-digit form lies above it.
+//   RoundThroughPattern(0.9143999986101121, 7) -> 0.9144
+//   RoundThroughPattern(1.7976931348623157e308, 7) -> Failure::Overflow
+Result<double> RoundThroughPattern(double x, int decimals);
+
+}  // namespace core
+
+#endif  // CORE_NUMBER_TEXT_H_

@@ -1,0 +1,416 @@
+#include "core/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace core {
+namespace {
+
+struct ReadCase {
+  double expected;
+  std::string text;
+};
+
+// Bit comparison, so that -0 and 0 and the last place all count.
+void ExpectSameDouble(double expected, double actual, const std::string& text) {
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(expected), std::bit_cast<std::uint64_t>(actual))
+      << "text \"" << text << "\" read as " << actual << ", expected " << expected;
+}
+
+TEST(ReadDouble, ReadsTheGrammarsForms) {
+  const std::vector<ReadCase> cases = {
+      {0, "0"},
+      {5, "5."},
+      {0.5, ".5"},
+      {7, "007"},
+      {12, " 12 "},
+      {-5, "5-"},
+      {5, "5+"},
+      {-5, "-5"},
+      {5, "+5"},
+      {-0.25, "  -0.25  "},
+      {0.00001, "1E-05"},
+      {1234567890123460, "1.23456789012346E+15"},
+      {1.5e20, "1.5e+20"},
+      {300, "3E2"},
+      {-300, "3E2-"},
+      {-0.0, "-0"},
+      {1.7976931348623157e308, "1.7976931348623157e308"},
+      {4.9406564584124654e-324, "4.9406564584124654e-324"},
+  };
+  for (const auto& c : cases) {
+    const Result<double> r = ReadDouble(c.text);
+    ASSERT_TRUE(r) << c.text;
+    ExpectSameDouble(c.expected, *r, c.text);
+  }
+}
+
+TEST(ReadDouble, RoundsToNearestEvenForAnyNumberOfDigits) {
+  const std::vector<ReadCase> cases = {
+      {0.1, "0.1"},
+      {0.30000000000000004, "0.30000000000000004"},
+      // Halfway between 1 and its successor: ties to even.
+      {1.0, "1.00000000000000011102230246251565404236316680908203125"},
+      // Just above the halfway point, 800 digits in.
+      {1.0000000000000002,
+       "1.00000000000000011102230246251565404236316680908203125" + std::string(800, '0') + "1"},
+      {9007199254740992, "9007199254740993"},
+      {9007199254740996, "9007199254740995"},
+      {1, std::string(400, '0') + "1"},
+      {1e-300, "0." + std::string(299, '0') + "1"},
+  };
+  for (const auto& c : cases) {
+    const Result<double> r = ReadDouble(c.text);
+    ASSERT_TRUE(r) << c.text;
+    ExpectSameDouble(c.expected, *r, c.text);
+  }
+}
+
+TEST(ReadDouble, ValuesTooSmallReadAsZeroOrSubnormal) {
+  const std::vector<ReadCase> cases = {
+      {0, "1e-400"},
+      {-0.0, "1e-400-"},
+      {0, "0.0000000000000000000000001e-99999999999999999999"},
+      {4.9406564584124654e-324, "3e-324"},
+      {0, "2e-324"},
+      {0, "0e999999999"},
+  };
+  for (const auto& c : cases) {
+    const Result<double> r = ReadDouble(c.text);
+    ASSERT_TRUE(r) << c.text;
+    ExpectSameDouble(c.expected, *r, c.text);
+  }
+}
+
+TEST(ReadDouble, MarkerWithoutDigitsCountsAsExponentZero) {
+  const std::vector<ReadCase> cases = {{1, "1E"}, {1, "1E-"}, {1, "1e+"}, {-1, "1E-0-"}};
+  for (const auto& c : cases) {
+    const Result<double> r = ReadDouble(c.text);
+    ASSERT_TRUE(r) << c.text;
+    ExpectSameDouble(c.expected, *r, c.text);
+  }
+}
+
+TEST(ReadDouble, BeyondTheLargestDoubleIsOverflow) {
+  const std::vector<std::string> texts = {
+      "1" + std::string(309, '0'),
+      "-1" + std::string(309, '0'),
+      "1.8e308",
+      "1e400",
+      "1e99999999999999999999999",
+      "179769313486232000000000000000000000000000000000000000000000000000000000000000000000000000"
+      "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+      "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+      "00000000000000000000000000000000000000.0000000",
+  };
+  for (const auto& text : texts) {
+    const Result<double> r = ReadDouble(text);
+    ASSERT_FALSE(r) << text;
+    EXPECT_EQ(Failure::Overflow, r.error()) << text;
+  }
+}
+
+TEST(ReadDouble, TextsOutsideTheGrammarAreUnreadable) {
+  const std::vector<std::string> texts = {
+      "",    ".",    "-",      "-.",   "1.2.3", "1-2",  "--5",   "abc",      "5a",   "+-5",
+      "-5-", "+5+",  "1 2",    "\t5",  "5\t",   "1,5",  "1D5",   "0x10",     "(5)",  "$5",
+      "E5",  ".E5",  "1e5.5",  "inf",  "nan",   "1e5e5", " ",    "5\u00A0",  "\xB5", "5-5",
+      "e",   "1E+-5", "Infinity", std::string("5\0", 2),
+  };
+  for (const auto& text : texts) {
+    const Result<double> r = ReadDouble(text);
+    ASSERT_FALSE(r) << '"' << text << '"';
+    EXPECT_EQ(Failure::Unreadable, r.error()) << text;
+  }
+}
+
+TEST(ReadSingle, RoundsTheDoubleToTheNearestSingle) {
+  struct Case {
+    float expected;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {98.59999847412109375f, "98.6"}, {-5, "5-"},  {0.5f, ".5"},
+      {12, "12."},                     {7, "007"},  {3.4028234663852886e38f, "3.4028235e38"},
+      {0, "1e-50"},
+  };
+  for (const auto& c : cases) {
+    const Result<float> r = ReadSingle(c.text);
+    ASSERT_TRUE(r) << c.text;
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(c.expected), std::bit_cast<std::uint32_t>(*r)) << c.text;
+  }
+}
+
+TEST(ReadSingle, FailsOnUnreadableTextAndBeyondTheSingleRange) {
+  const std::vector<std::pair<Failure, std::string>> cases = {
+      {Failure::Unreadable, "-."}, {Failure::Unreadable, "1-2"}, {Failure::Unreadable, ""},
+      {Failure::Overflow, "1e39"}, {Failure::Overflow, "-3.5e38"}, {Failure::Overflow, "1e400"},
+  };
+  for (const auto& [failure, text] : cases) {
+    const Result<float> r = ReadSingle(text);
+    ASSERT_FALSE(r) << text;
+    EXPECT_EQ(failure, r.error()) << text;
+  }
+}
+
+struct TextCase {
+  std::string expected;
+  double value;
+};
+
+TEST(RoundToPattern, SevenDecimals) {
+  const std::vector<TextCase> cases = {
+      {"1.0936133", 1.0936133},
+      {"100.0000000", 100},
+      {"0.0006214", 0.000621371},
+      {"0.0000001", 0.00000005},  // its 15-digit form ends in an exact 5
+      {"0.0000000", 0.00000004999},
+      {"100000000000000000000.0000000", 1e20},
+      {"0.0000000", 0},
+      {"0.0000000", -0.0},
+      {"0.9144000", 0.9143999986101121},
+      {"3.0000000", 3.0000000000000004},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, RoundToPattern(c.value, "###0.0000000"));
+}
+
+TEST(RoundToPattern, NineDecimals) {
+  const std::vector<TextCase> cases = {
+      {"1550.003099888", 1550.0030998884},
+      {"0.000001000", 0.000001},
+      {"123456789.123457000", 123456789.123456789},
+      {"0.000000032", 3.168876461541279e-08},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, RoundToPattern(c.value, "###0.000000000"));
+}
+
+TEST(RoundToPattern, HalvesRoundAwayFromZero) {
+  const std::vector<TextCase> cases = {
+      {"0.0000001", 0.00000005},     {"-0.0000001", -0.00000005},
+      {"0.0000003", 0.00000025},     {"-0.0000003", -0.00000025},
+      {"1.0000000", 0.99999995},     {"10.0000000", 9.99999995},
+      {"2.0000001", 2.00000005},     {"-1000.0000000", -999.99999995},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, RoundToPattern(c.value, "###0.0000000"));
+}
+
+TEST(RoundToPattern, NegativeZeroResultHasNoSign) {
+  const std::vector<TextCase> cases = {
+      {"0.0000000", -0.00000004999}, {"0.0000000", -1e-300}, {"-0.0000001", -0.00000006}};
+  for (const auto& c : cases) EXPECT_EQ(c.expected, RoundToPattern(c.value, "###0.0000000"));
+}
+
+TEST(RoundToPattern, WorksOnTheFifteenDigitForm) {
+  const std::vector<TextCase> cases = {
+      // 16-digit integers lose their last digit to the 15-digit form.
+      {"1234567890123460.00000000", 1234567890123456},
+      // An exact tie at the 16th digit rounds to even in the 15-digit form.
+      {"1234567890123460.00000000", 1234567890123455},
+      {"1234567890123440.00000000", 1234567890123445},
+      {"179769313486232" + std::string(294, '0') + ".00000000", 1.7976931348623157e308},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, RoundToPattern(c.value, "###0.00000000"));
+}
+
+TEST(DoubleText, PositionalBetweenExponentsMinusFourAndFourteen) {
+  const std::vector<TextCase> cases = {
+      {"0", 0},
+      {"0", -0.0},
+      {"1000000000", 1000000000},
+      {"0.0001", 0.0001},
+      {"999999999999999", 999999999999999},
+      {"0.333333333333333", 1.0 / 3},
+      {"0.666666666666667", 2.0 / 3},
+      {"0.3", 0.1 + 0.2},
+      {"-0.5", -0.5},
+      {"0.9144", 0.9144},
+      {"1523999997.68352", 1523999997.68352},
+      {"100000000000000", 99999999999999.99},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, DoubleText(c.value));
+}
+
+TEST(DoubleText, ExponentFormOutsideThatRange) {
+  const std::vector<TextCase> cases = {
+      {"1E-05", 0.00001},
+      {"1.1574E-05", 0.000011574},
+      {"1E-06", 0.000001},
+      {"1E+15", 1e15},
+      {"1.23456789012346E+15", 1234567890123456},
+      {"1E+100", 1e100},
+      {"1.79769313486232E+308", std::numeric_limits<double>::max()},
+      {"-1.0936133E+20", -1.0936133e20},
+      {"4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
+      {"1E-05", 0.0000099999999999999995},  // rounds up across the boundary
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, DoubleText(c.value));
+}
+
+TEST(SingleText, SevenDigitsPositionalUpToExponentSix) {
+  const std::vector<std::pair<std::string, float>> cases = {
+      {"32", 32.0f},
+      {"273.15", 273.149993896484375f},
+      {"98.6", 98.59999847412109375f},
+      {"-459.67", -459.670013427734375f},
+      {"255.3722", 255.372222900390625f},
+      {"1234567", 1234567.0f},
+      {"1.234568E+07", 12345678.0f},
+      {"1E+07", 10000000.0f},
+      {"0.0001", 9.999999747378752e-05f},
+      {"6.103516E-06", 6.1035157e-06f},
+      {"3.402823E+38", std::numeric_limits<float>::max()},
+      {"0", -0.0f},
+  };
+  for (const auto& [expected, value] : cases) EXPECT_EQ(expected, SingleText(value));
+}
+
+TEST(LinearChain, RoundsThenShowsTheReadBack) {
+  struct Case {
+    std::string expected;
+    double value;
+    int decimals;
+  };
+  const std::vector<Case> cases = {
+      {"0.9144", 0.9143999986101121, 7},
+      {"3", 3.0000000000000004, 7},
+      {"3.2E-08", 3.168876461541279e-08, 9},
+      {"1.0936133E+20", 1.0936133e+20, 7},
+      {"0", -1e-12, 7},
+  };
+  for (const auto& c : cases) {
+    const Result<double> rounded = RoundThroughPattern(c.value, c.decimals);
+    ASSERT_TRUE(rounded) << c.value;
+    EXPECT_EQ(c.expected, DoubleText(*rounded));
+  }
+  const Result<double> top = RoundThroughPattern(std::numeric_limits<double>::max(), 7);
+  ASSERT_FALSE(top);
+  EXPECT_EQ(Failure::Overflow, top.error());
+}
+
+// Random doubles of every magnitude, from their bits.
+std::vector<double> RandomFiniteDoubles(int count, std::uint64_t seed) {
+  std::mt19937_64 random(seed);
+  std::vector<double> values;
+  while (static_cast<int>(values.size()) < count) {
+    const double x = std::bit_cast<double>(random());
+    if (std::isfinite(x)) values.push_back(x);
+  }
+  return values;
+}
+
+// The same values over the ranges a converter meets, with ties and near-ties at every place.
+std::vector<double> RandomEverydayDoubles(int count, std::uint64_t seed) {
+  std::mt19937_64 random(seed);
+  std::uniform_int_distribution<int> exponent(-12, 20);
+  std::uniform_int_distribution<std::int64_t> digits(1, 999999999999999);
+  std::vector<double> values;
+  for (int k = 0; k < count; ++k) {
+    const std::string text = std::to_string(digits(random)) + "5e" + std::to_string(exponent(random));
+    values.push_back(*ReadDouble(text) * (k % 2 ? -1 : 1));
+  }
+  return values;
+}
+
+TEST(DoubleTextProperty, ReadsBackToTheSameFifteenDigits) {
+  for (const double x : RandomFiniteDoubles(20000, 1)) {
+    const std::string text = DoubleText(x);
+    const Result<double> back = ReadDouble(text);
+    ASSERT_TRUE(back) << text;
+    char expected[40];
+    char actual[40];
+    std::snprintf(expected, sizeof expected, "%.14e", x);
+    std::snprintf(actual, sizeof actual, "%.14e", *back);
+    ASSERT_STREQ(expected, actual) << text;
+  }
+}
+
+TEST(RoundToPatternProperty, ExactlyNDecimalsAndNeverAnExponent) {
+  for (const int decimals : {7, 8, 9}) {
+    const std::string pattern = "###0." + std::string(static_cast<std::size_t>(decimals), '0');
+    std::vector<double> values = RandomFiniteDoubles(5000, 2);
+    const std::vector<double> everyday = RandomEverydayDoubles(5000, 3);
+    values.insert(values.end(), everyday.begin(), everyday.end());
+    for (const double x : values) {
+      const std::string text = RoundToPattern(x, pattern);
+      const std::size_t point = text.find('.');
+      ASSERT_NE(std::string::npos, point) << text;
+      ASSERT_EQ(static_cast<std::size_t>(decimals), text.size() - point - 1) << text;
+      ASSERT_EQ(std::string::npos, text.find_first_not_of("-.0123456789")) << text;
+      ASSERT_EQ(std::string::npos, text.find('-', 1)) << text;
+      if (text[0] == '-') {
+        ASSERT_NE(std::string::npos, text.find_first_of("123456789")) << "signed zero: " << text;
+      }
+    }
+  }
+}
+
+// An independent model of the pattern rounding, on printf's 15 digits and long integer digits.
+std::string ModelRoundToPattern(double x, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
+  std::string digits = std::string(1, buffer[0]) + std::string(buffer + 2, 14);
+  int exponent = std::atoi(buffer + 17);
+  // Scale so that the digits are an integer count of 10^-decimals.
+  const int shift = exponent - 14 + decimals;  // power of ten of the last digit, in units
+  std::string units;
+  if (shift >= 0) {
+    units = digits + std::string(static_cast<std::size_t>(shift), '0');
+  } else if (-shift <= 15) {
+    const std::size_t keep = static_cast<std::size_t>(15 + shift);
+    units = digits.substr(0, keep);
+    const bool up = digits[keep] >= '5';
+    if (units.empty()) units = "0";
+    if (up) {
+      int i = static_cast<int>(units.size()) - 1;
+      while (i >= 0 && units[static_cast<std::size_t>(i)] == '9') units[static_cast<std::size_t>(i--)] = '0';
+      if (i < 0) units.insert(units.begin(), '1');
+      else ++units[static_cast<std::size_t>(i)];
+    }
+  } else {
+    units = "0";
+  }
+  if (units.size() <= static_cast<std::size_t>(decimals))
+    units.insert(0, static_cast<std::size_t>(decimals) + 1 - units.size(), '0');
+  std::string text = units.substr(0, units.size() - static_cast<std::size_t>(decimals)) + "." +
+                     units.substr(units.size() - static_cast<std::size_t>(decimals));
+  const bool zero = text.find_first_of("123456789") == std::string::npos;
+  return (x < 0 && !zero ? "-" : "") + text;
+}
+
+TEST(RoundToPatternProperty, AgreesWithAnIndependentModel) {
+  std::vector<double> values = RandomEverydayDoubles(20000, 4);
+  const std::vector<double> wide = RandomFiniteDoubles(2000, 5);
+  values.insert(values.end(), wide.begin(), wide.end());
+  for (const int decimals : {7, 8, 9}) {
+    const std::string pattern = "###0." + std::string(static_cast<std::size_t>(decimals), '0');
+    for (const double x : values) {
+      ASSERT_EQ(ModelRoundToPattern(x, decimals), RoundToPattern(x, pattern)) << x;
+    }
+  }
+}
+
+TEST(SingleTextProperty, ReadsBackToTheSameSevenDigits) {
+  std::mt19937 random(6);
+  for (int k = 0; k < 20000; ++k) {
+    const float x = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+    if (!std::isfinite(x)) continue;
+    const std::string text = SingleText(x);
+    const Result<double> back = ReadDouble(text);
+    ASSERT_TRUE(back) << text;
+    char expected[40];
+    char actual[40];
+    std::snprintf(expected, sizeof expected, "%.6e", static_cast<double>(x));
+    std::snprintf(actual, sizeof actual, "%.6e", *back);
+    ASSERT_STREQ(expected, actual) << text;
+  }
+}
+
+}  // namespace
+}  // namespace core
