@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace core {
 namespace {
@@ -11,13 +12,19 @@ namespace {
 // Parses to_chars' scientific form "d.ddde+XX" or "de-XX".
 DecimalDigits FromScientific(const char* first, const char* last) {
   DecimalDigits d;
-  const char* p = first;
-  for (; p != last && *p != 'e'; ++p) {
-    if (*p != '.') d.digits[static_cast<std::size_t>(d.count++)] = *p;
+  const char* e = first + 1;
+  while (*e != 'e') ++e;
+  d.digits[0] = *first;
+  d.count = 1;
+  if (e != first + 1) {  // "d." then the other digits
+    const auto rest = static_cast<std::size_t>(e - first - 2);
+    std::memcpy(d.digits.data() + 1, first + 2, rest);
+    d.count += static_cast<int>(rest);
   }
-  ++p;  // 'e'
-  if (p != last && *p == '+') ++p;
-  std::from_chars(p, last, d.exponent);
+  const bool negative = e[1] == '-';
+  int exponent = 0;
+  for (const char* p = e + 2; p != last; ++p) exponent = exponent * 10 + (*p - '0');
+  d.exponent = negative ? -exponent : exponent;
   return d;
 }
 
@@ -34,7 +41,8 @@ void DecimalDigits::RoundAtPlace(int place) {
   count = keep;
   if (!up) return;
   int i = count - 1;
-  while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+  while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+    digits[static_cast<std::size_t>(i--)] = '0';
   if (i >= 0) {
     ++digits[static_cast<std::size_t>(i)];
     return;
@@ -53,13 +61,16 @@ void DecimalDigits::DropTrailingZeros() {
 DecimalDigits RoundToSignificant(double magnitude, int n) {
   assert(magnitude > 0 && std::isfinite(magnitude) && n >= 1 && n <= 17);
   char buffer[40];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, n - 1);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                    std::chars_format::scientific, n - 1);
   return FromScientific(buffer, result.ptr);
 }
 
 DecimalDigits RoundToSignificant15(double magnitude) {
   assert(magnitude > 0 && std::isfinite(magnitude));
+  // The shortcut needs the double's spacing to be far finer than that of 15-digit decimals,
+  // which subnormals, with their few significant bits, do not give.
+  if (magnitude < std::numeric_limits<double>::min()) return RoundToSignificant(magnitude, 15);
   char buffer[40];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);

@@ -27,8 +27,10 @@ struct DecimalDigits {
 //   RoundToSignificant(0.1, 3) -> digits 100 at exponent -1
 DecimalDigits RoundToSignificant(double magnitude, int n);
 
-// RoundToSignificant(magnitude, 15), faster: from the shortest text that reads back to the same
-// double, which holds the 15-digit rounding unless it ends in an exact half at the 16th digit.
+// RoundToSignificant(magnitude, 15), faster: for a normal double, the shortest text that reads
+// back to it holds its 15-digit rounding, unless that text ends in an exact half at the 16th
+// digit (a double's spacing is at least four times finer than that of 15-digit decimals, so the
+// shortest text and the double lie on the same side of every 15-digit rounding boundary).
 DecimalDigits RoundToSignificant15(double magnitude);
 
 }  // namespace core

@@ -2,8 +2,8 @@
 
 namespace core {
 
-Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table,
-                            std::int16_t active, std::string_view active_text) {
+Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table, std::int16_t active,
+                            std::string_view active_text) {
   const Result<double> source = ReadDouble(active_text);
   if (!source) return source.error();
   category.select_unit(table);
@@ -15,10 +15,10 @@ Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table,
     if (i == active) continue;
     const Result<double> converted = ConvertUnits(table, active, i, *source);
     if (!converted) return converted.error();
-    const Result<double> rounded = RoundThroughPattern(*converted, decimals);
+    Result<RoundedValue> rounded = RoundForDisplay(*converted, decimals);
     if (!rounded) return rounded.error();
-    fill.converted_value = *rounded;
-    fill.texts[static_cast<std::size_t>(i)] = DoubleText(*rounded);
+    fill.converted_value = rounded->value;
+    fill.texts[static_cast<std::size_t>(i)] = std::move(rounded.value().text);
   }
   return fill;
 }

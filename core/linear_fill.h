@@ -24,8 +24,8 @@ struct LinearFill {
 // Fails, giving no texts at all, when the text cannot be read or any step overflows.
 //   FillFrom(Length, table, 7, "5") -> texts "1.6666667", "1.524", ..., "59.9999998"
 //   FillFrom(Length, table, 1, "abc") -> Failure::Unreadable
-Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table,
-                            std::int16_t active, std::string_view active_text);
+Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table, std::int16_t active,
+                            std::string_view active_text);
 
 }  // namespace core
 

@@ -15,7 +15,9 @@
 namespace core {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The parts of a readable number text that from_chars needs, found by one pass over the text.
 struct NumberSyntax {
@@ -186,14 +188,29 @@ std::string RoundToPattern(double x, std::string_view pattern) {
   return std::string(buffer.data(), end);
 }
 
-Result<double> RoundThroughPattern(double x, int decimals) {
-  PatternBuffer buffer;
-  char* const end = WritePattern(x, decimals, buffer);
+Result<RoundedValue> RoundForDisplay(double x, int decimals) {
+  assert(std::isfinite(x));
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
+  if (x == 0) return RoundedValue{0, "0"};
+  DecimalDigits d = RoundToSignificant15(std::fabs(x));
+  d.RoundAtPlace(-decimals);
+  d.DropTrailingZeros();
+  if (d.count == 0) return RoundedValue{0, "0"};  // the pattern text of a rounded zero is unsigned
+
+  // The rounded decimal as "digits e exponent-of-last-digit", read as ReadDouble would read the
+  // pattern text.
+  std::array<char, 48> buffer;
+  char* out = std::copy_n(d.digits.data(), d.count, buffer.data());
+  *out++ = 'e';
+  out = std::to_chars(out, buffer.data() + buffer.size(), d.exponent - d.count + 1).ptr;
   double value = 0;
-  const auto [ptr, ec] = std::from_chars(buffer.data(), end, value);
+  const auto [ptr, ec] = std::from_chars(buffer.data(), out, value);
   if (ec == std::errc::result_out_of_range) return Failure::Overflow;
-  assert(ec == std::errc() && ptr == end);
-  return value;
+  assert(ec == std::errc() && ptr == out);
+
+  // The decimal has at most 15 significant digits and the double lies in the normal range, so the
+  // double's own 15-digit form is that decimal again: its display text comes from these digits.
+  return RoundedValue{x < 0 ? -value : value, DisplayText(d, x < 0, 14)};
 }
 
 std::string DoubleText(double x) {

@@ -21,7 +21,8 @@ enum class Failure {
 template <class T>
 class Result {
  public:
-  constexpr Result(T value) : value_(std::move(value)), has_value_(true) {}  // NOLINT: implicit by design
+  constexpr Result(T value)
+      : value_(std::move(value)), has_value_(true) {}  // NOLINT: implicit by design
   constexpr Result(Failure failure) : failure_(failure), has_value_(false) {}  // NOLINT
 
   constexpr explicit operator bool() const { return has_value_; }
@@ -79,12 +80,17 @@ std::string SingleText(float x);
 //   PatternDecimals("###0.0000000") -> 7
 int PatternDecimals(std::string_view pattern);
 
-// ReadDouble(RoundToPattern(x, pattern)) for a pattern of `decimals` decimals, without the
-// detour through a string. Overflow only for the few doubles next to the largest finite one
-// whose 15-digit form lies above it.
-//   RoundThroughPattern(0.9143999986101121, 7) -> 0.9144
-//   RoundThroughPattern(1.7976931348623157e308, 7) -> Failure::Overflow
-Result<double> RoundThroughPattern(double x, int decimals);
+// What a linear box shows for a converted value x, with a pattern of `decimals` decimals: the
+// double ReadDouble(RoundToPattern(x, pattern)) and its DoubleText, in one pass. Overflow only
+// for the few doubles next to the largest finite one whose 15-digit form lies above it.
+//   RoundForDisplay(0.9143999986101121, 7) -> {0.9144, "0.9144"}
+//   RoundForDisplay(3.168876461541279e-08, 9) -> {3.2e-08, "3.2E-08"}
+//   RoundForDisplay(1.7976931348623157e308, 7) -> Failure::Overflow
+struct RoundedValue {
+  double value = 0;
+  std::string text;
+};
+Result<RoundedValue> RoundForDisplay(double x, int decimals);
 
 }  // namespace core
 

@@ -18,7 +18,9 @@ Result<float> ToSingle(double value) {
   return narrow;
 }
 
-double Wide(float x) { return static_cast<double>(x); }
+double Wide(float x) {
+  return static_cast<double>(x);
+}
 
 }  // namespace
 
@@ -30,13 +32,17 @@ Result<float> KelvinToFahrenheit(float x) {
   return ToSingle((Wide(x) - kKelvinAtZeroCelsius) * kDegreeRatio + kFahrenheitAtZeroCelsius);
 }
 
-Result<float> CelsiusToKelvin(float x) { return ToSingle(Wide(x) + kKelvinAtZeroCelsius); }
+Result<float> CelsiusToKelvin(float x) {
+  return ToSingle(Wide(x) + kKelvinAtZeroCelsius);
+}
 
 Result<float> FahrenheitToCelsius(float x) {
   return ToSingle((Wide(x) - kFahrenheitAtZeroCelsius) / kDegreeRatio);
 }
 
-Result<float> KelvinToCelsius(float x) { return ToSingle(Wide(x) - kKelvinAtZeroCelsius); }
+Result<float> KelvinToCelsius(float x) {
+  return ToSingle(Wide(x) - kKelvinAtZeroCelsius);
+}
 
 Result<float> FahrenheitToKelvin(float x) {
   return ToSingle((Wide(x) - kFahrenheitAtZeroCelsius) / kDegreeRatio + kKelvinAtZeroCelsius);

@@ -24,15 +24,15 @@ void SelectUnit1(FactorTable& length) {
 void SelectUnit2(FactorTable& time) {
   // Seconds in one unit; the month is a twelfth of the year, to two decimals. The factors are
   // the quotients as divided here, e.g. 999999999.9999999 nanoseconds per second.
-  time[0] = 1 / 31556926.0;    // years
-  time[1] = 1 / 604800.0;      // weeks
-  time[2] = 1 / 2629743.83;    // months
-  time[3] = 1 / 86400.0;       // days
-  time[4] = 1 / 3600.0;        // hours
-  time[5] = 1 / 60.0;          // minutes
-  time[6] = 1;                 // seconds
-  time[7] = 1 / 0.001;         // milliseconds
-  time[8] = 1 / 0.000000001;   // nanoseconds
+  time[0] = 1 / 31556926.0;   // years
+  time[1] = 1 / 604800.0;     // weeks
+  time[2] = 1 / 2629743.83;   // months
+  time[3] = 1 / 86400.0;      // days
+  time[4] = 1 / 3600.0;       // hours
+  time[5] = 1 / 60.0;         // minutes
+  time[6] = 1;                // seconds
+  time[7] = 1 / 0.001;        // milliseconds
+  time[8] = 1 / 0.000000001;  // nanoseconds
 }
 
 void SelectUnit3(FactorTable& mass) {

@@ -33,10 +33,10 @@ struct Unit {
 
 // What the window needs to know of one linear category.
 struct LinearCategory {
-  std::string_view name;         // "Length": its frame, its button and their captions
-  std::string_view boxes;        // the box array, "Length1"
-  std::string_view labels;       // the label array, "LabelLength"
-  std::string_view pattern;      // the rounding pattern, "###0.0000000"
+  std::string_view name;     // "Length": its frame, its button and their captions
+  std::string_view boxes;    // the box array, "Length1"
+  std::string_view labels;   // the label array, "LabelLength"
+  std::string_view pattern;  // the rounding pattern, "###0.0000000"
   void (*select_unit)(FactorTable&);
   std::array<Unit, 9> units;
 };

@@ -21,14 +21,15 @@ TEST(FillFrom, FailsWithoutTextsOnUnreadableOrOverflowingEntries) {
       {Failure::Unreadable, 0, 1, "1E-05."},
       {Failure::Unreadable, 0, 1, ""},
       {Failure::Overflow, 0, 1, "1" + std::string(309, '0')},
-      {Failure::Overflow, 0, 6, "2e296"},   // miles into nanometres
-      {Failure::Overflow, 3, 0, "1e300"},   // acres into square millimetres
-      {Failure::Overflow, 1, 0, "1e293"},   // years into nanoseconds
+      {Failure::Overflow, 0, 6, "2e296"},                   // miles into nanometres
+      {Failure::Overflow, 3, 0, "1e300"},                   // acres into square millimetres
+      {Failure::Overflow, 1, 0, "1e293"},                   // years into nanoseconds
       {Failure::Overflow, 2, 1, "1.7976931348623157e308"},  // the rounding of the tons' own value
   };
   for (const auto& c : cases) {
     FactorTable table{};
-    const Result<LinearFill> fill = FillFrom(kLinearCategories[c.category], table, c.active, c.text);
+    const Result<LinearFill> fill =
+        FillFrom(kLinearCategories[c.category], table, c.active, c.text);
     ASSERT_FALSE(fill) << c.text;
     EXPECT_EQ(c.expected, fill.error()) << c.text;
   }

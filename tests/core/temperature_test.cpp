@@ -73,19 +73,20 @@ TEST(TemperatureFormulas, OnlyTheMultiplyingFormulasOverflow) {
     }
     EXPECT_TRUE(f(1.8e38f));
   }
-  for (const Formula f : {CelsiusToKelvin, FahrenheitToCelsius, KelvinToCelsius,
-                          FahrenheitToKelvin}) {
+  for (const Formula f :
+       {CelsiusToKelvin, FahrenheitToCelsius, KelvinToCelsius, FahrenheitToKelvin}) {
     for (const float x : {max, -max}) EXPECT_TRUE(f(x)) << x;
   }
 }
 
 TEST(IsValidEntry, TwelveCharactersAtMostOnePointAndOneMinus) {
   const std::vector<std::pair<bool, std::string>> cases = {
-      {false, "-"},    {false, "."},     {true, "0"},      {true, "-5"},    {true, "5-"},
-      {true, "1-2"},   {true, "-."},     {true, ".5"},     {true, "12."},   {true, "007"},
-      {false, "--5"},  {false, "1.2.3"}, {false, "1,000"}, {false, "1e5"},  {false, "+5"},
-      {false, " 5"},   {false, "5 "},    {false, "5a"},    {false, "a5"},   {true, ""},
-      {true, "-.5"},   {false, "..5"},   {false, "5\xC2\xB0"}, {false, std::string("5\0", 2)},
+      {false, "-"},           {false, "."},   {true, "0"},          {true, "-5"},
+      {true, "5-"},           {true, "1-2"},  {true, "-."},         {true, ".5"},
+      {true, "12."},          {true, "007"},  {false, "--5"},       {false, "1.2.3"},
+      {false, "1,000"},       {false, "1e5"}, {false, "+5"},        {false, " 5"},
+      {false, "5 "},          {false, "5a"},  {false, "a5"},        {true, ""},
+      {true, "-.5"},          {false, "..5"}, {false, "5\xC2\xB0"}, {false, std::string("5\0", 2)},
       {true, "0123456789.-"},
   };
   for (const auto& [expected, text] : cases) EXPECT_EQ(expected, IsValidEntry(text)) << text;
@@ -100,8 +101,9 @@ TEST(IsValidEntryProperty, AgreesWithACharacterCount) {
     std::string text;
     for (int n = length(random); n > 0; --n) text += alphabet[pick(random)];
     const auto count = [&](char c) { return std::count(text.begin(), text.end(), c); };
-    const long valid = std::count_if(text.begin(), text.end(),
-                                     [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; });
+    const long valid = std::count_if(text.begin(), text.end(), [](char c) {
+      return (c >= '0' && c <= '9') || c == '.' || c == '-';
+    });
     const bool expected = text != "-" && text != "." && valid == static_cast<long>(text.size()) &&
                           count('.') <= 1 && count('-') <= 1;
     ASSERT_EQ(expected, IsValidEntry(text)) << '"' << text << '"';
