@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages a task needs, as root or through sudo; installs nothing when
+# they are all present. Usage: tools/install-packages.sh run|test
+set -euo pipefail
+
+run_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  fonts-liberation
+)
+test_packages=(
+  "${run_packages[@]}"
+  clang-14 libclang-rt-14-dev clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  python3 xvfb xauth xdotool imagemagick poppler-utils
+  desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf
+)
+
+case "${1:-}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}" >/dev/null
