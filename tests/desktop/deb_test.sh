@@ -1,0 +1,106 @@
+#!/bin/sh
+# Builds the Debian package with CPack, checks its control fields (the dependencies come from
+# dpkg-shlibdeps, so they name the Qt 6 libraries) and contents, installs it, starts the installed
+# program headless and removes the package again.
+#
+# In CI (CI=true) and as root the package goes into the system with dpkg -i and out with dpkg -r;
+# elsewhere, or when a copy is installed already, it is unpacked into a scratch root instead.
+#
+# deb_test.sh BUILD_DIR SCRATCH_DIR PACKAGE VERSION APP_ID
+set -eu
+build=$1 scratch=$2 package=$3 version=$4 app_id=$5
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+(cd "$build" && cpack -G DEB -B "$scratch/cpack") > "$scratch/cpack.log" 2>&1 ||
+  { cat "$scratch/cpack.log"; fail "cpack -G DEB failed"; }
+set -- "$scratch"/cpack/*.deb
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then fail "cpack made no single .deb: $*"; fi
+deb=$1
+echo "package: $deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = "$package" ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
+[ "$(field Section)" = "utils" ] || fail "Section is '$(field Section)'"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ -n "$(field Description)" ] || fail "no Description"
+depends=$(field Depends)
+echo "Depends: $depends"
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6 libstdc++6; do
+  echo "$depends" | tr ',' '\n' | grep -q "^ *$lib\( \|$\)" || fail "Depends does not name $lib"
+done
+
+dpkg-deb -c "$deb" | awk '{print $NF}' > "$scratch/contents"
+for path in ./usr/bin/$package ./usr/share/applications/$app_id.desktop \
+            ./usr/share/metainfo/$app_id.metainfo.xml \
+            ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
+            ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
+            ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+  grep -qxF "$path" "$scratch/contents" || fail "the package lacks $path"
+done
+unexpected=$(grep -v -e '/$' -e '^\./usr/bin/' -e '^\./usr/share/' "$scratch/contents" || true)
+[ -z "$unexpected" ] || fail "the package holds files outside /usr/bin and /usr/share: $unexpected"
+
+system=false
+if [ "$(id -u)" = 0 ] && [ "${CI:-}" = true ]; then
+  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    echo "$package is installed already; unpacking into a scratch root instead"
+  else
+    system=true
+  fi
+fi
+
+program_pid=
+cleanup() {
+  [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
+  if $system && dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    dpkg -r "$package" > /dev/null 2>&1 || true
+  fi
+}
+trap cleanup EXIT
+
+if $system; then
+  dpkg -i "$deb" > "$scratch/dpkg-i.log" 2>&1 || { cat "$scratch/dpkg-i.log"; fail "dpkg -i failed"; }
+  root=
+  dpkg -L "$package" | grep -qxF "/usr/share/applications/$app_id.desktop" ||
+    fail "dpkg -L does not list the desktop entry"
+else
+  root=$scratch/root
+  dpkg-deb -x "$deb" "$root"
+fi
+program=$root/usr/bin/$package
+[ -x "$program" ] || fail "no program at $program"
+if ldd "$program" | grep -q 'not found'; then
+  ldd "$program"
+  fail "the installed program misses libraries"
+fi
+
+# Headless start: it must still be running after 2 s, having shown no error.
+QT_QPA_PLATFORM=offscreen "$program" > "$scratch/program.log" 2>&1 &
+program_pid=$!
+sleep 2
+if ! kill -0 "$program_pid" 2>/dev/null; then
+  status=0
+  wait "$program_pid" || status=$?
+  program_pid=
+  cat "$scratch/program.log"
+  fail "the installed program ended within 2 s (status $status)"
+fi
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=
+echo "the installed program started and kept running"
+
+if $system; then
+  dpkg -r "$package" > "$scratch/dpkg-r.log" 2>&1 || { cat "$scratch/dpkg-r.log"; fail "dpkg -r failed"; }
+  [ ! -e "/usr/bin/$package" ] || fail "/usr/bin/$package is still there after dpkg -r"
+  [ ! -e "/usr/share/applications/$app_id.desktop" ] || fail "the desktop entry outlived dpkg -r"
+  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    fail "$package is still installed after dpkg -r"
+  fi
+  echo "installed with dpkg -i and removed with dpkg -r"
+fi
+rm -rf "$scratch"

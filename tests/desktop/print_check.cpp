@@ -1,0 +1,229 @@
+// Drives the window's File > Print against the desktop's real print system; cups_print_test.sh
+// starts the CUPS server around it and checks what comes out of the printer.
+//
+//   print_check no-printer        With no printer installed: File > Print shows the message box
+//                                 "No printer is installed." (one OK button, no icon), and the
+//                                 window carries on.
+//   print_check print OUTPUT_DIR  Types into the Length panel, saves the client area's own image
+//                                 (window.ppm), the same without the box texts (no-texts.ppm) and
+//                                 where the logo, the link, the visible panel and its
+//                                 boxes lie (regions.txt), then prints through File > Print, which
+//                                 must show no message box.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <vector>
+
+#include "ui/form1.h"
+
+namespace {
+
+int failures = 0;
+
+void Fail(const QString& what) {
+  std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
+  ++failures;
+}
+
+// A message box as the user would have seen it.
+struct SeenBox {
+  QString title;
+  QString text;
+  int buttons = 0;
+  bool ok_button = false;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Watches for modal message boxes while the window works, notes each one and presses OK, as
+// the user would.
+class BoxWatcher {
+ public:
+  BoxWatcher() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      SeenBox seen{box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
+                   box->button(QMessageBox::Ok) != nullptr, box->icon()};
+      seen_.push_back(seen);
+      if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+        ok->click();
+      } else {
+        box->reject();
+      }
+    });
+    timer_.start();
+  }
+  const std::vector<SeenBox>& seen() const { return seen_; }
+
+ private:
+  QTimer timer_;
+  std::vector<SeenBox> seen_;
+};
+
+QLineEdit* Box(const Form1& form, const char* name, int index) {
+  for (QLineEdit* box : form.findChildren<QLineEdit*>(QString::fromLatin1(name))) {
+    if (box->property("index") == QVariant(index)) return box;
+  }
+  return nullptr;
+}
+
+QGroupBox* VisiblePanel(const Form1& form) {
+  for (QGroupBox* frame : form.findChildren<QGroupBox*>()) {
+    if (frame->isVisible()) return frame;
+  }
+  return nullptr;
+}
+
+bool ShowWindow(Form1& form) {
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) {
+    Fail(QStringLiteral("the window was not shown"));
+    return false;
+  }
+  return true;
+}
+
+int NoPrinter() {
+  if (!QPrinterInfo::defaultPrinter().isNull()) {
+    Fail(QStringLiteral("a default printer exists: %1")
+             .arg(QPrinterInfo::defaultPrinter().printerName()));
+    return 1;
+  }
+  Form1 form;
+  if (!ShowWindow(form)) return 1;
+  BoxWatcher watcher;
+  form.mnuPrint_Click();
+  if (watcher.seen().size() != 1) {
+    Fail(
+        QStringLiteral("File > Print showed %1 message boxes, not one").arg(watcher.seen().size()));
+    return 1;
+  }
+  const SeenBox& box = watcher.seen().front();
+  std::printf("message box: \"%s\" / \"%s\"\n", qPrintable(box.title), qPrintable(box.text));
+  if (box.text != QStringLiteral("No printer is installed."))
+    Fail("the message reads: " + box.text);
+  if (box.buttons != 1 || !box.ok_button)
+    Fail(QStringLiteral("the box has not just one OK button"));
+  if (box.icon != QMessageBox::NoIcon) Fail(QStringLiteral("the box shows an icon"));
+  if (box.title.isEmpty()) Fail(QStringLiteral("the box has no title"));
+
+  // The window carries on: it still converts, and printing again asks again.
+  QLineEdit* metres = Box(form, "Length1", 1);
+  QLineEdit* centimetres = Box(form, "Length1", 2);
+  if (metres == nullptr || centimetres == nullptr) {
+    Fail(QStringLiteral("the Length boxes are missing"));
+    return 1;
+  }
+  metres->selectAll();
+  QTest::keyClicks(metres, QStringLiteral("12.5"));
+  if (centimetres->text() != QStringLiteral("1250")) {
+    Fail("12.5 m now shows as " + centimetres->text() + " cm");
+  }
+  form.mnuPrint_Click();
+  if (watcher.seen().size() != 2) Fail(QStringLiteral("a second File > Print showed no message"));
+  if (!form.isVisible()) Fail(QStringLiteral("the window is gone"));
+  return failures == 0 ? 0 : 1;
+}
+
+QString RectLine(const char* name, const QWidget& widget, const QWidget& client) {
+  const QRect r(widget.mapTo(&client, QPoint(0, 0)), widget.size());
+  return QStringLiteral("%1 %2 %3 %4 %5\n")
+      .arg(QLatin1String(name))
+      .arg(r.x())
+      .arg(r.y())
+      .arg(r.width())
+      .arg(r.height());
+}
+
+int Print(const QString& output_dir) {
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  if (printer.isNull()) {
+    Fail(QStringLiteral("there is no default printer"));
+    return 1;
+  }
+  std::printf("default printer: %s\n", qPrintable(printer.printerName()));
+
+  Form1 form;
+  if (!ShowWindow(form)) return 1;
+  QLineEdit* metres = Box(form, "Length1", 1);
+  if (metres == nullptr) {
+    Fail(QStringLiteral("no Length box 1"));
+    return 1;
+  }
+  metres->selectAll();
+  QTest::keyClicks(metres, QStringLiteral("12.5"));
+  QApplication::processEvents();
+
+  QWidget& client = form.ClientArea();
+  QGroupBox* panel = VisiblePanel(form);
+  QWidget* logo = form.findChild<QWidget*>(QStringLiteral("Picture1"));
+  QWidget* link = form.findChild<QWidget*>(QStringLiteral("Label6"));
+  if (panel == nullptr || logo == nullptr || link == nullptr) {
+    Fail(QStringLiteral("the panel, Picture1 or Label6 is missing"));
+    return 1;
+  }
+  const QDir dir(output_dir);
+  if (!client.grab().toImage().save(dir.filePath(QStringLiteral("window.ppm")))) {
+    Fail(QStringLiteral("cannot save the window's image"));
+    return 1;
+  }
+  // The same picture with the panel's boxes empty; their texts come back unchanged and no
+  // handler sees the round trip.
+  const QList<QLineEdit*> boxes = panel->findChildren<QLineEdit*>();
+  std::vector<QString> texts;
+  for (QLineEdit* box : boxes) {
+    const QSignalBlocker blocker(box);
+    texts.push_back(box->text());
+    box->setText(QString());
+  }
+  client.grab().toImage().save(dir.filePath(QStringLiteral("no-texts.ppm")));
+  for (qsizetype i = 0; i < boxes.size(); ++i) {
+    const QSignalBlocker blocker(boxes[i]);
+    boxes[i]->setText(texts[static_cast<std::size_t>(i)]);
+  }
+
+  QFile regions(dir.filePath(QStringLiteral("regions.txt")));
+  if (!regions.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    Fail(QStringLiteral("cannot write regions.txt"));
+    return 1;
+  }
+  QTextStream out(&regions);
+  out << QStringLiteral("client 0 0 %1 %2\n").arg(client.width()).arg(client.height())
+      << RectLine("logo", *logo, client) << RectLine("link", *link, client)
+      << RectLine("panel", *panel, client);
+  for (QLineEdit* box : boxes) out << RectLine("box", *box, client);
+  regions.close();
+
+  BoxWatcher watcher;
+  form.mnuPrint_Click();
+  QApplication::processEvents();
+  for (const SeenBox& box : watcher.seen()) {
+    Fail(QStringLiteral("File > Print showed the message \"%1\"").arg(box.text));
+  }
+  return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QStringList args = QApplication::arguments();
+  if (args.size() == 2 && args[1] == QStringLiteral("no-printer")) return NoPrinter();
+  if (args.size() == 3 && args[1] == QStringLiteral("print")) return Print(args[2]);
+  std::fprintf(stderr, "usage: print_check no-printer | print OUTPUT_DIR\n");
+  return 2;
+}
