@@ -12,7 +12,8 @@ test_packages=(
   "${run_packages[@]}"
   clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 xvfb xauth xdotool imagemagick poppler-utils
+  python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
+  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
 )
