@@ -1,0 +1,93 @@
+#include "ui/linear_panel.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <string>
+#include <utility>
+
+#include "core/linear_fill.h"
+#include "ui/flag_guard.h"
+#include "ui/key_codes.h"
+#include "ui/layout.h"
+#include "ui/widgets.h"
+
+namespace ui {
+
+LinearPanel::LinearPanel(std::size_t category, QWidget& client, LinearState& state,
+                         KeyPressHandler key_press, ChangeHandler change)
+    : QObject(&client),
+      category_(core::kLinearCategories[category]),
+      state_(state),
+      key_press_(std::move(key_press)) {
+  const QString name = QString::fromUtf8(category_.name);
+  frame_ = MakeFrame(client, name, name);
+  for (int i = 0; i < 9; ++i) {
+    const core::Unit& unit = category_.units[static_cast<std::size_t>(i)];
+    labels_[static_cast<std::size_t>(i)] =
+        MakeUnitLabel(*frame_, QString::fromUtf8(category_.labels), i,
+                      QString::fromUtf8(unit.caption), LinearLabelRect(category, i));
+  }
+  // Boxes come after the labels, so a box is drawn over a label it overlaps.
+  for (int i = 0; i < 9; ++i) {
+    QLineEdit* box = MakeBox(*frame_, QString::fromUtf8(category_.boxes), i,
+                             QString::fromUtf8(category_.units[static_cast<std::size_t>(i)].name),
+                             LinearBoxRect(i));
+    box->setText(QStringLiteral("0"));
+    box->installEventFilter(this);
+    const auto index = static_cast<std::int16_t>(i);
+    connect(box, &QLineEdit::textChanged, this, [change, index] { change(index); });
+    boxes_[static_cast<std::size_t>(i)] = box;
+  }
+}
+
+void LinearPanel::KeyPress(std::int16_t index, std::int16_t& key_ascii) {
+  const bool digit = key_ascii >= '0' && key_ascii <= '9';
+  if (digit || key_ascii == 8) {
+    // accepted
+  } else if (key_ascii == '.') {
+    const QLineEdit& edit = box(index);
+    const bool all_selected = edit.selectedText().size() == edit.text().size();
+    if (!all_selected && edit.text().contains(QLatin1Char('.'))) key_ascii = 0;
+  } else {
+    key_ascii = 0;
+  }
+  state_.active_index = index;
+}
+
+void LinearPanel::Change(std::int16_t index) {
+  if (filling_) return;
+  const QString changed = box(index).text();
+  if (changed.isEmpty() || changed == QLatin1String(".")) return;
+
+  FlagGuard filling(filling_);
+  const std::int16_t active = state_.active_index;
+  const std::string source = box(active).text().toStdString();
+  const core::Result<core::LinearFill> fill = core::FillFrom(category_, table_, active, source);
+  if (!fill) return;  // unreadable or overflowing: every box keeps its text
+
+  state_.source_value = fill->source_value;
+  for (int i = 0; i < 9; ++i) {
+    if (i == active) continue;
+    QLineEdit& target = box(i);
+    target.setText(QString::fromStdString(fill->texts[static_cast<std::size_t>(i)]));
+    target.setCursorPosition(0);  // a written number shows from its first digit
+  }
+  state_.converted_value = fill->converted_value;
+}
+
+bool LinearPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  if (IsAltCharacter(key)) return true;  // a menu's access key that no menu took
+  const std::optional<int> code = CharacterCode(key);
+  if (!code) return false;  // an editing key: the box handles it
+  auto key_ascii = static_cast<std::int16_t>(*code);
+  key_press_(static_cast<std::int16_t>(watched->property("index").toInt()), key_ascii);
+  return key_ascii == 0;  // a refused character never reaches the box
+}
+
+}  // namespace ui
