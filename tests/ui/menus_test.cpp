@@ -1,0 +1,258 @@
+// File > Print, File > Exit, Help > About and the link label, through the stand-in desktop and,
+// where a test can watch it, through the real one.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPageLayout>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "ui/maker.h"
+#include "ui/print_render.h"
+#include "ui_test_support.h"
+
+namespace {
+
+using uitest::Box;
+using uitest::Type;
+
+class MenusTest : public ::testing::Test {
+ protected:
+  QLabel* Link() { return form.findChild<QLabel*>("Label6"); }
+
+  uitest::FakePlatform platform;
+  Form1 form{platform};
+};
+
+constexpr char kDisclaimer[] =
+    " is not responsible for the inaccuracy of this Converter and takes no liability for persons "
+    "or property in its use! ";
+
+TEST_F(MenusTest, AboutBoxHasTitleAndTwoLines) {
+  form.mnuAbout_Click();
+  ASSERT_EQ(1u, platform.messages.size());
+  EXPECT_EQ("About", platform.messages[0].title);
+  const QString text = platform.messages[0].text;
+  const QStringList lines = text.split("\r\n");
+  ASSERT_EQ(2, lines.size());
+  EXPECT_FALSE(lines[0].contains('\n') || lines[0].contains('\r'));
+  EXPECT_FALSE(lines[1].contains('\n') || lines[1].contains('\r'));
+  EXPECT_TRUE(lines[0].contains("BVN Unit Converter 1.00")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[0].contains("@brelvan.example)")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].contains(QChar(0x00A9)));
+  EXPECT_TRUE(lines[1].endsWith(QString("(http://www.brelvan.example/)") + kDisclaimer))
+      << lines[1].toStdString();
+}
+
+// The real message box: modal, titled "About", one OK button, no icon.
+TEST(AboutBox, IsAModalBoxWithOneOkButtonAndNoIcon) {
+  Form1 form;
+  bool inspected = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(nullptr, box);
+    inspected = true;
+    EXPECT_EQ("About", box->windowTitle());
+    EXPECT_EQ(ui::AboutText(), box->text());
+    EXPECT_EQ(QMessageBox::NoIcon, box->icon());
+    EXPECT_EQ(QMessageBox::Ok, box->standardButtons());
+    EXPECT_EQ(1, box->buttons().size());
+    box->button(QMessageBox::Ok)->click();
+  });
+  form.mnuAbout_Click();
+  EXPECT_TRUE(inspected);
+}
+
+TEST_F(MenusTest, PrintWithoutPrinterSaysSo) {
+  form.mnuPrint_Click();
+  ASSERT_EQ(1u, platform.messages.size());
+  EXPECT_EQ("No printer is installed.", platform.messages[0].text);
+}
+
+TEST_F(MenusTest, CtrlPPrintsAsFilePrintDoesAlsoFromABox) {
+  ASSERT_TRUE(uitest::ShowActive(form));
+  QLineEdit* box = Box(form, "Length1", 4);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
+  ASSERT_EQ(1u, platform.messages.size());
+  EXPECT_EQ("No printer is installed.", platform.messages[0].text);
+  EXPECT_EQ("0", box->text());
+}
+
+// The printout holds the window's client area, drawn by the widgets themselves, with text as
+// text rather than a screen bitmap.
+TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  platform.pdf_path = dir.filePath("window.pdf");
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  Type(Box(form, "Length1", 7), "5");
+  form.mnuPrint_Click();
+  EXPECT_TRUE(platform.messages.empty());
+
+  QFile pdf(platform.pdf_path);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QByteArray bytes = pdf.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF-"));
+  EXPECT_GT(bytes.size(), 10000);
+  EXPECT_TRUE(bytes.contains("/Font")) << "text should be printed as text";
+
+  const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+  if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed; the image is not compared";
+  const int dpi = 150;
+  QProcess rasterise;
+  rasterise.start(pdftoppm, {"-r", QString::number(dpi), "-png", "-singlefile", platform.pdf_path,
+                             dir.filePath("page")});
+  ASSERT_TRUE(rasterise.waitForFinished(60000));
+  QImage page(dir.filePath("page.png"));
+  ASSERT_FALSE(page.isNull());
+
+  // Where the window should lie on the page, in the raster's pixels.
+  uitest::FakePlatform probe;
+  probe.pdf_path = dir.filePath("probe.pdf");
+  const std::unique_ptr<QPrinter> printer = probe.DefaultPrinter();
+  const QRectF printable = printer->pageLayout().paintRect(QPageLayout::Inch);
+  const QRectF on_page = ui::FitToPage(QSizeF(form.ClientArea().size()),
+                                       QRectF(printable.topLeft() * dpi, printable.size() * dpi));
+  const QImage printed =
+      page.copy(on_page.toRect())
+          .scaled(form.ClientArea().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .convertToFormat(QImage::Format_RGB32);
+  const QImage shown = form.ClientArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), printed.size());
+  double difference = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb a = shown.pixel(x, y), b = printed.pixel(x, y);
+      difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b));
+    }
+  }
+  const double mean = difference / (3.0 * shown.width() * shown.height());
+  EXPECT_LT(mean, 12.0) << "the printout does not look like the window";
+
+  // A blank page differs from the window by far more.
+  QImage blank(shown.size(), QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  double blank_difference = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb a = shown.pixel(x, y);
+      blank_difference += (255 - qRed(a)) + (255 - qGreen(a)) + (255 - qBlue(a));
+    }
+  }
+  EXPECT_GT(blank_difference / (3.0 * shown.width() * shown.height()), 2 * mean);
+}
+
+TEST(FitToPage, LargestUniformScaleAtTheTopLeft) {
+  struct Case {
+    QSizeF widget;
+    QRectF printable;
+    QRectF expected;
+  };
+  const std::vector<Case> cases = {
+      {{391, 293}, {10, 20, 782, 1000}, {10, 20, 782, 586}},  // width decides
+      {{391, 293}, {0, 0, 4000, 586}, {0, 0, 782, 586}},      // height decides
+      {{100, 50}, {5, 5, 50, 50}, {5, 5, 50, 25}},            // shrinks
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.expected, ui::FitToPage(c.widget, c.printable));
+}
+
+TEST_F(MenusTest, ExitClosesTheWindowWithoutAQuestion) {
+  form.show();
+  Type(Box(form, "Length1", 0), "5");
+  form.findChild<QAction*>("mnuExit")->trigger();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(MenusTest, HandPointerOnlyInsideTheLabel) {
+  // The label is 3015 x 255 twips; its right and bottom edges lie outside.
+  struct Case {
+    float x, y;
+    bool inside;
+  };
+  const std::vector<Case> cases = {
+      {0, 0, true},    {3014.9f, 254.9f, true}, {1500, 100, true}, {3015, 0, false},
+      {0, 255, false}, {-1, 0, false},          {0, -0.5f, false}, {4000, 300, false},
+  };
+  for (const Case& c : cases) {
+    const int before = platform.hand_pointers;
+    form.Label6_MouseMove(0, 0, c.x, c.y);
+    EXPECT_EQ(c.inside ? before + 1 : before, platform.hand_pointers) << c.x << ", " << c.y;
+  }
+}
+
+TEST_F(MenusTest, MouseOverTheLabelAsksForTheHandPointer) {
+  ASSERT_TRUE(uitest::ShowActive(form));
+  QTest::mouseMove(Link(), QPoint(5, 5));
+  QTest::mouseMove(Link(), QPoint(20, 8));
+  EXPECT_GE(platform.hand_pointers, 1);
+}
+
+TEST_F(MenusTest, EachClickOpensTheAddressOnce) {
+  ASSERT_TRUE(uitest::ShowActive(form));
+  QTest::mouseClick(Link(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+  ASSERT_EQ(1u, platform.opened.size());
+  EXPECT_EQ(QUrl("http://www.brelvan.example/"), platform.opened[0]);
+  EXPECT_FALSE(platform.opened[0].toString().endsWith(' '));
+  EXPECT_TRUE(Link()->text().endsWith(' '));
+
+  QTest::mouseClick(Link(), Qt::RightButton, Qt::NoModifier, QPoint(10, 5));
+  EXPECT_EQ(1u, platform.opened.size());
+
+  // A double-click is one click: press, release, press with double-click, release.
+  const QPointF at(10, 5);
+  const QPointF global = Link()->mapToGlobal(at);
+  for (QEvent::Type type :
+       {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(Link(), &event);
+  }
+  EXPECT_EQ(2u, platform.opened.size());
+}
+
+// The real desktop layer hands the address to Qt's desktop services.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  std::vector<QUrl> urls;
+ public slots:
+  void Open(const QUrl& url) { urls.push_back(url); }
+};
+
+TEST(DesktopLayer, ClickOpensTheAddressThroughDesktopServices) {
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("http", &catcher, "Open");
+  {
+    Form1 form;
+    ASSERT_TRUE(uitest::ShowActive(form));
+    auto* link = form.findChild<QLabel*>("Label6");
+    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    form.Label6_MouseMove(0, 0, 15, 15);
+    EXPECT_EQ(Qt::PointingHandCursor, link->cursor().shape());
+  }
+  QDesktopServices::unsetUrlHandler("http");
+  ASSERT_EQ(1u, catcher.urls.size());
+  EXPECT_EQ("http://www.brelvan.example/", catcher.urls[0].toString());
+}
+
+}  // namespace
+
+#include "menus_test.moc"

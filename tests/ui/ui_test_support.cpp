@@ -1,0 +1,77 @@
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+namespace uitest {
+
+std::unique_ptr<QPrinter> FakePlatform::DefaultPrinter() {
+  if (pdf_path.isEmpty()) return nullptr;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(pdf_path);
+  return printer;
+}
+
+namespace {
+template <class T>
+T* Find(const Form1& form, const char* name, int index) {
+  T* found = nullptr;
+  int matches = 0;
+  for (T* widget : form.findChildren<T*>(QString::fromLatin1(name))) {
+    const QVariant property = widget->property("index");
+    if (index < 0 ? property.isValid() : property != QVariant(index)) continue;
+    found = widget;
+    ++matches;
+  }
+  return matches == 1 ? found : nullptr;
+}
+}  // namespace
+
+QLineEdit* Box(const Form1& form, const char* name, int index) {
+  return Find<QLineEdit>(form, name, index);
+}
+QLabel* Label(const Form1& form, const char* name, int index) {
+  return Find<QLabel>(form, name, index);
+}
+QWidget* Control(const Form1& form, const char* name, int index) {
+  return Find<QWidget>(form, name, index);
+}
+
+std::vector<QString> Texts(const Form1& form, const char* boxes) {
+  std::vector<QString> texts;
+  for (int i = 0; i < 9; ++i) {
+    QLineEdit* box = Box(form, boxes, i);
+    texts.push_back(box ? box->text() : QStringLiteral("<missing>"));
+  }
+  return texts;
+}
+
+void Type(QLineEdit* box, const QString& text) {
+  QTest::keyClicks(box, text);
+}
+
+void ClearByTyping(QLineEdit* box) {
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_Backspace);
+}
+
+bool ShowActive(Form1& form) {
+  form.show();
+  form.activateWindow();
+  return QTest::qWaitForWindowActive(&form);
+}
+
+}  // namespace uitest
+
+// The widget tests need an application object. Without a display they run on the offscreen
+// platform, also when the test runner lists the tests at build time.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
