@@ -1,0 +1,472 @@
+// An event storm against the real window: random typing, pasting, deleting and clicking from a
+// fixed seed, with the window's promises checked after every event. On a violation it prints the
+// seed and the shortest event sequence it finds that still shows the fault.
+//
+// BVN_STORM_SEED and BVN_STORM_EVENTS override the seed and the number of events.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/linear_fill.h"
+#include "core/temperature.h"
+#include "ui_test_support.h"
+
+namespace {
+
+// Panels in the order of the buttons; the linear ones map to core::kLinearCategories.
+constexpr std::array<const char*, 5> kButtons = {"CmdLength", "CmdTime", "CmdMass", "CmdTemp",
+                                                 "CmdArea"};
+constexpr std::array<const char*, 5> kFrames = {"Length", "Time", "Mass", "Temp", "Area"};
+constexpr std::array<int, 5> kLinearCategory = {0, 1, 2, -1, 3};
+constexpr int kTemperaturePanel = 3;
+
+enum class Kind { Key, HomeDelete, SelectAll, Insert, ClipboardPaste, Click };
+
+struct Event {
+  Kind kind = Kind::Key;
+  int box = 0;  // 0 to 8 in a linear panel, 0 to 2 in the temperature panel
+  int key = 0;  // Qt key, for Kind::Key
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+  QString text;   // typed character or pasted text
+  int panel = 0;  // for Kind::Click
+};
+
+QString Describe(const Event& e) {
+  const auto shown = [](const QString& s) {
+    return s.size() > 40 ? QString("<%1 characters>").arg(s.size()) : "\"" + s + "\"";
+  };
+  switch (e.kind) {
+    case Kind::Key:
+      return QString("key %1 (text %2, modifiers %3) in box %4")
+          .arg(e.key, 0, 16)
+          .arg(shown(e.text))
+          .arg(static_cast<int>(e.modifiers), 0, 16)
+          .arg(e.box);
+    case Kind::HomeDelete:
+      return QString("Home, Delete in box %1").arg(e.box);
+    case Kind::SelectAll:
+      return QString("select all in box %1").arg(e.box);
+    case Kind::Insert:
+      return QString("insert %1 into box %2").arg(shown(e.text)).arg(e.box);
+    case Kind::ClipboardPaste:
+      return QString("paste %1 into box %2").arg(shown(e.text)).arg(e.box);
+    case Kind::Click:
+      return QString("click %1").arg(kButtons[static_cast<std::size_t>(e.panel)]);
+  }
+  return {};
+}
+
+// Texts a user might paste: numbers of every form, junk, non-ASCII, NUL, huge exponents, long
+// digit strings and, rarely, a mebibyte of digits.
+class TextMaker {
+ public:
+  explicit TextMaker(std::mt19937_64& random) : random_(random) {}
+
+  QString Make() {
+    switch (Pick(10)) {
+      case 0:
+        return Junk();
+      case 1:
+        return QString(static_cast<int>(400), '7').insert(Pick(400), '.');
+      case 2:
+        return QString("1e%1").arg(Pick(801) - 400);
+      case 3:
+        return QString::fromUtf8("\xC2\xB5m= 5,5 \xE2\x82\xAC");
+      case 4:
+        return QString("12") + QChar(0) + "3";
+      default:
+        return Number();
+    }
+  }
+
+  QString Number() {
+    QString s;
+    if (Pick(4) == 0) s += ' ';
+    const bool lead = Pick(5) == 0;
+    if (lead) s += Pick(2) ? '-' : '+';
+    for (int n = 1 + Pick(12); n > 0; --n) s += QChar('0' + Pick(10));
+    if (Pick(2)) s.insert(Pick(static_cast<int>(s.size()) + 1), '.');
+    if (Pick(4) == 0) s += QString(Pick(2) ? "E" : "e") + QString::number(Pick(801) - 400);
+    if (!lead && Pick(6) == 0) s += '-';
+    if (Pick(6) == 0) s += ' ';
+    return s;
+  }
+
+  QString Junk() {
+    static const QString alphabet =
+        QString::fromUtf8("abcxyzE.,-+ \t\n()$%\xC2\xB0\xC2\xB2\xE2\x80\x94");
+    QString s;
+    for (int n = Pick(8); n > 0; --n) s += alphabet[Pick(static_cast<int>(alphabet.size()))];
+    return s;
+  }
+
+  int Pick(int n) { return static_cast<int>(random_() % static_cast<std::uint64_t>(n)); }
+
+ private:
+  std::mt19937_64& random_;
+};
+
+std::vector<Event> MakeEvents(std::uint64_t seed, int count) {
+  std::mt19937_64 random(seed);
+  TextMaker maker(random);
+  struct KeyChoice {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+  };
+  static const std::vector<KeyChoice> keys = {
+      {Qt::Key_Backspace, Qt::NoModifier, "\b"}, {Qt::Key_Delete, Qt::NoModifier, ""},
+      {Qt::Key_Left, Qt::NoModifier, ""},        {Qt::Key_Right, Qt::NoModifier, ""},
+      {Qt::Key_Home, Qt::NoModifier, ""},        {Qt::Key_End, Qt::NoModifier, ""},
+      {Qt::Key_Return, Qt::NoModifier, "\r"},    {Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+      {Qt::Key_Period, Qt::NoModifier, "."},     {Qt::Key_Minus, Qt::NoModifier, "-"},
+      {Qt::Key_Plus, Qt::NoModifier, "+"},       {Qt::Key_Comma, Qt::NoModifier, ","},
+      {Qt::Key_Space, Qt::NoModifier, " "},      {Qt::Key_E, Qt::NoModifier, "e"},
+      {Qt::Key_A, Qt::NoModifier, "a"},          {Qt::Key_C, Qt::ControlModifier, "\x03"},
+      {Qt::Key_V, Qt::ControlModifier, "\x16"},  {Qt::Key_X, Qt::ControlModifier, "\x18"},
+      {Qt::Key_Z, Qt::ControlModifier, "\x1a"},  {Qt::Key_Insert, Qt::ShiftModifier, ""},
+      {Qt::Key_Delete, Qt::ShiftModifier, ""},   {Qt::Key_Insert, Qt::ControlModifier, ""},
+  };
+  std::vector<Event> events;
+  events.reserve(static_cast<std::size_t>(count));
+  for (int k = 0; k < count; ++k) {
+    Event e;
+    e.box = maker.Pick(9);  // folded to 0 to 2 in the temperature panel
+    const int roll = maker.Pick(100);
+    if (roll < 45) {  // a digit
+      e.kind = Kind::Key;
+      const int digit = maker.Pick(10);
+      e.key = Qt::Key_0 + digit;
+      e.text = QString(QChar('0' + digit));
+    } else if (roll < 70) {
+      const KeyChoice& choice =
+          keys[static_cast<std::size_t>(maker.Pick(static_cast<int>(keys.size())))];
+      e.kind = Kind::Key;
+      e.key = choice.key;
+      e.modifiers = choice.modifiers;
+      e.text = QString::fromLatin1(choice.text);
+    } else if (roll < 76) {
+      e.kind = Kind::HomeDelete;
+    } else if (roll < 82) {
+      e.kind = Kind::SelectAll;
+    } else if (roll < 89) {
+      e.kind = Kind::Insert;
+      e.text = maker.Make();
+    } else if (roll < 93) {
+      e.kind = Kind::ClipboardPaste;
+      e.text = maker.Make();
+    } else {
+      e.kind = Kind::Click;
+      e.panel = maker.Pick(5);
+    }
+    // Once in a long while, a mebibyte of digits.
+    if (e.kind == Kind::Insert && maker.Pick(20000) == 0) e.text = QString(1 << 20, '3');
+    events.push_back(e);
+  }
+  return events;
+}
+
+// One window under the storm, and the checks made after each event.
+class Storm {
+ public:
+  Storm() : form_(platform_) {
+    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+      frames_[p] = form_.findChild<QGroupBox*>(kFrames[p]);
+      buttons_[p] = form_.findChild<QPushButton*>(kButtons[p]);
+      for (int i = 0; i < (p == kTemperaturePanel ? 3 : 9); ++i) {
+        QLineEdit* box = p == kTemperaturePanel
+                             ? uitest::Box(form_, ("Text" + std::to_string(i + 1)).c_str())
+                             : uitest::Box(form_, (std::string(kFrames[p]) + "1").c_str(), i);
+        boxes_[p].push_back(box);
+        QObject::connect(box, &QLineEdit::textChanged, [this, p, i] { changed_[p][i] = true; });
+      }
+    }
+  }
+
+  // Applies the event; gives a description of the first broken promise, or nothing.
+  std::optional<QString> Apply(const Event& e, double& seconds) {
+    const int panel = VisiblePanel();
+    if (panel < 0) return QString("no panel or more than one is visible");
+    const auto before = Snapshot();
+    for (auto& flags : changed_) flags.fill(false);
+    const int box = panel == kTemperaturePanel ? e.box % 3 : e.box;
+    QLineEdit* target = boxes_[static_cast<std::size_t>(panel)][static_cast<std::size_t>(box)];
+
+    const auto start = std::chrono::steady_clock::now();
+    switch (e.kind) {
+      case Kind::Key:
+        QTest::keyClick(target, static_cast<Qt::Key>(e.key), e.modifiers);
+        break;
+      case Kind::HomeDelete:
+        QTest::keyClick(target, Qt::Key_Home);
+        QTest::keyClick(target, Qt::Key_Delete);
+        break;
+      case Kind::SelectAll:
+        target->selectAll();
+        break;
+      case Kind::Insert:
+        target->insert(e.text);
+        break;
+      case Kind::ClipboardPaste:
+        QGuiApplication::clipboard()->setText(e.text);
+        target->paste();
+        break;
+      case Kind::Click:
+        buttons_[static_cast<std::size_t>(e.panel)]->click();
+        break;
+    }
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    if (form_.Updating()) return QString("Updating stayed raised");
+    if (form_.LinearFillInProgress()) return QString("a linear fill guard stayed raised");
+    const auto after = Snapshot();
+    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+      if (static_cast<int>(p) != panel && before[p] != after[p]) {
+        return QString("hidden panel %1 changed").arg(kFrames[p]);
+      }
+    }
+    if (e.kind == Kind::Click) {
+      if (VisiblePanel() != e.panel) return QString("the clicked panel is not the visible one");
+      return std::nullopt;
+    }
+    return panel == kTemperaturePanel
+               ? CheckTemperature(box, before[3], after[3])
+               : CheckLinear(panel, box, before[static_cast<std::size_t>(panel)],
+                             after[static_cast<std::size_t>(panel)]);
+  }
+
+ private:
+  using Texts = std::vector<QString>;
+
+  std::array<Texts, 5> Snapshot() const {
+    std::array<Texts, 5> texts;
+    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+      for (const QLineEdit* box : boxes_[p]) texts[p].push_back(box->text());
+    }
+    return texts;
+  }
+
+  int VisiblePanel() const {
+    int visible = -1;
+    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+      if (!frames_[p]->isHidden()) {
+        if (visible >= 0) return -1;
+        visible = static_cast<int>(p);
+      }
+    }
+    return visible;
+  }
+
+  // A change of box j fills the eight others from the active box exactly as the core computes,
+  // unless box j is empty or ".", or the active box's text cannot be converted: then only box j
+  // may differ.
+  std::optional<QString> CheckLinear(int panel, int j, const Texts& before, const Texts& after) {
+    const auto& changed = changed_[static_cast<std::size_t>(panel)];
+    if (!changed[static_cast<std::size_t>(j)]) {
+      if (before != after) return QString("boxes changed though the edited box did not");
+      return std::nullopt;
+    }
+    const QString& edited = after[static_cast<std::size_t>(j)];
+    const auto only_j_changed = [&]() -> std::optional<QString> {
+      for (std::size_t i = 0; i < 9; ++i) {
+        if (static_cast<int>(i) != j && before[i] != after[i]) {
+          return QString("box %1 changed without a fill").arg(i);
+        }
+      }
+      return std::nullopt;
+    };
+    if (edited.isEmpty() || edited == ".") return only_j_changed();
+
+    const std::int16_t active = form_.ActiveIndex();
+    if (active < 0 || active > 8) return QString("ActiveIndex %1 out of range").arg(active);
+    core::FactorTable table{};
+    const auto fill =
+        core::FillFrom(core::kLinearCategories[static_cast<std::size_t>(
+                           kLinearCategory[static_cast<std::size_t>(panel)])],
+                       table, active, after[static_cast<std::size_t>(active)].toStdString());
+    if (!fill) return only_j_changed();
+    for (std::size_t i = 0; i < 9; ++i) {
+      if (static_cast<int>(i) == active) continue;
+      if (after[i] != QString::fromStdString(fill->texts[i])) {
+        return QString("box %1 shows \"%2\" after a fill from box %3, the core gives \"%4\"")
+            .arg(i)
+            .arg(after[i].left(60))
+            .arg(active)
+            .arg(QString::fromStdString(fill->texts[i]));
+      }
+    }
+    return std::nullopt;
+  }
+
+  // A change of temperature box k converts into the two others, or leaves both as they were.
+  std::optional<QString> CheckTemperature(int k, const Texts& before, const Texts& after) {
+    const auto& changed = changed_[kTemperaturePanel];
+    if (!changed[static_cast<std::size_t>(k)]) {
+      if (before != after) return QString("temperature boxes changed though the edited did not");
+      return std::nullopt;
+    }
+    using Formula = core::Result<float> (*)(float);
+    static const std::array<std::array<std::pair<int, Formula>, 2>, 3> targets = {{
+        {{{1, core::CelsiusToFahrenheit}, {2, core::CelsiusToKelvin}}},
+        {{{0, core::FahrenheitToCelsius}, {2, core::FahrenheitToKelvin}}},
+        {{{0, core::KelvinToCelsius}, {1, core::KelvinToFahrenheit}}},
+    }};
+    const std::string source = after[static_cast<std::size_t>(k)].toStdString();
+    std::array<std::optional<QString>, 2> expected;
+    const core::Result<float> value = core::ReadSingle(source);
+    if (!source.empty() && core::IsValidEntry(source) && value) {
+      for (std::size_t t = 0; t < 2; ++t) {
+        const core::Result<float> converted =
+            targets[static_cast<std::size_t>(k)][t].second(*value);
+        if (!converted) {
+          expected = {};
+          break;
+        }
+        expected[t] = QString::fromStdString(core::SingleText(*converted));
+      }
+    }
+    for (std::size_t t = 0; t < 2; ++t) {
+      const auto index = static_cast<std::size_t>(targets[static_cast<std::size_t>(k)][t].first);
+      const QString& want = expected[0] ? *expected[t] : before[index];
+      if (after[index] != want) {
+        return QString("temperature box %1 shows \"%2\", expected \"%3\"")
+            .arg(index)
+            .arg(after[index].left(60))
+            .arg(want);
+      }
+    }
+    return std::nullopt;
+  }
+
+  uitest::FakePlatform platform_;
+  Form1 form_;
+  std::array<QGroupBox*, 5> frames_{};
+  std::array<QPushButton*, 5> buttons_{};
+  std::array<std::vector<QLineEdit*>, 5> boxes_;
+  std::array<std::array<bool, 9>, 5> changed_{};
+};
+
+struct Outcome {
+  int failed_at = -1;  // index of the event after which a promise broke, or -1
+  QString message;
+  double longest_seconds = 0;
+  int longest_event = -1;
+};
+
+Outcome Replay(const std::vector<Event>& events) {
+  Storm storm;
+  Outcome outcome;
+  for (std::size_t k = 0; k < events.size(); ++k) {
+    double seconds = 0;
+    if (auto failure = storm.Apply(events[k], seconds)) {
+      outcome.failed_at = static_cast<int>(k);
+      outcome.message = *failure;
+      return outcome;
+    }
+    if (seconds > outcome.longest_seconds) {
+      outcome.longest_seconds = seconds;
+      outcome.longest_event = static_cast<int>(k);
+    }
+  }
+  return outcome;
+}
+
+// Removes chunks of events, halving their size, while the shorter sequence still fails.
+std::vector<Event> Shrink(std::vector<Event> events) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
+  for (std::size_t chunk = events.size() / 2; chunk >= 1; chunk /= 2) {
+    for (std::size_t start = 0; start < events.size() && events.size() > 1;) {
+      if (std::chrono::steady_clock::now() > deadline) return events;
+      std::vector<Event> shorter(events.begin(),
+                                 events.begin() + static_cast<std::ptrdiff_t>(start));
+      shorter.insert(
+          shorter.end(),
+          events.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, events.size())),
+          events.end());
+      const Outcome outcome = Replay(shorter);
+      if (outcome.failed_at >= 0) {
+        shorter.resize(static_cast<std::size_t>(outcome.failed_at) + 1);
+        events = std::move(shorter);
+      } else {
+        start += chunk;
+      }
+    }
+  }
+  return events;
+}
+
+std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
+  const char* value = std::getenv(name);
+  return value ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+TEST(EventStorm, EveryPromiseHoldsAfterEveryEvent) {
+  const std::uint64_t seed = FromEnvironment("BVN_STORM_SEED", 20261208);
+  const int count = static_cast<int>(FromEnvironment("BVN_STORM_EVENTS", 100000));
+  const std::vector<Event> events = MakeEvents(seed, count);
+
+  const Outcome outcome = Replay(events);
+  if (outcome.failed_at >= 0) {
+    const std::vector<Event> failing(events.begin(), events.begin() + outcome.failed_at + 1);
+    const std::vector<Event> shortest = Shrink(failing);
+    QString steps;
+    for (const Event& e : shortest) steps += "  " + Describe(e) + "\n";
+    FAIL() << "seed " << seed << ": after event " << outcome.failed_at << ": "
+           << outcome.message.toStdString() << "\nshortest sequence found (" << shortest.size()
+           << " events, then: " << Replay(shortest).message.toStdString() << "):\n"
+           << steps.toStdString();
+  }
+  std::printf(
+      "storm: seed %llu, %d events, 0 violations; longest event %.2f ms (%s)\n",
+      static_cast<unsigned long long>(seed), count, outcome.longest_seconds * 1e3,
+      outcome.longest_event >= 0
+          ? Describe(events[static_cast<std::size_t>(outcome.longest_event)]).toStdString().c_str()
+          : "none");
+}
+
+// A mebibyte of digits pasted into a box is converted or refused, and the window goes on working.
+TEST(EventStorm, MebibytePasteIsHandledAndThePanelStaysAlive) {
+  std::vector<Event> events;
+  Event paste;
+  paste.kind = Kind::Insert;
+  paste.box = 4;
+  paste.text = QString(1 << 20, '9');
+  Event digit;
+  digit.kind = Kind::Key;
+  digit.box = 2;
+  digit.key = Qt::Key_5;
+  digit.text = "5";
+  Event select;
+  select.kind = Kind::SelectAll;
+  select.box = 2;
+  for (const Event& e : {select, paste, select, digit, paste}) events.push_back(e);
+
+  Storm storm;
+  double longest = 0;
+  for (const Event& e : events) {
+    double seconds = 0;
+    const auto failure = storm.Apply(e, seconds);
+    ASSERT_FALSE(failure) << Describe(e).toStdString() << ": " << failure->toStdString();
+    longest = std::max(longest, seconds);
+  }
+  std::printf("mebibyte paste: longest event %.2f ms\n", longest * 1e3);
+}
+
+}  // namespace
