@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again) {
       FUZZ_CHECK(FifteenDigits(*again) == FifteenDigits(*wide + 0.0));
     } else {
-      FUZZ_CHECK(again.error() == core::Failure::Overflow && std::fabs(*wide) > 1.79769313486231e308);
+      FUZZ_CHECK(again.error() == core::Failure::Overflow &&
+                 std::fabs(*wide) > 1.79769313486231e308);
     }
   }
   if (narrow) {

@@ -28,7 +28,8 @@ void CheckPattern(double x, int decimals) {
 
   // Reading it back succeeds, but for the doubles whose 15-digit form exceeds the largest one.
   const core::Result<double> back = core::ReadDouble(text);
-  FUZZ_CHECK(back || (back.error() == core::Failure::Overflow && std::fabs(x) > 1.7976931348623e308));
+  FUZZ_CHECK(back ||
+             (back.error() == core::Failure::Overflow && std::fabs(x) > 1.7976931348623e308));
   const core::Result<core::RoundedValue> shown = core::RoundForDisplay(x, decimals);
   FUZZ_CHECK(back.has_value() == shown.has_value());
   if (back) {
