@@ -35,6 +35,7 @@ tools/fuzz.sh "$fuzz_seconds"
 
 step "benchmark figures"
 build/gcc/bench/core_bench --benchmark_min_time=0.2
+QT_QPA_PLATFORM=offscreen build/gcc/bench/ui_keypress_bench --benchmark_min_time=0.2 2>/dev/null
 
 step "format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
