@@ -57,6 +57,10 @@ QLineEdit* MakeBox(QWidget& frame, const QString& name, int index, const QString
   box->setGeometry(ToPixels(place));
   box->setAccessibleName(unit_in_words);
   box->setFont(MakeFont(kDefaultFont));  // set here, or the frame's style sheet would reset it
+  // Qt's own cap, kept on purpose: laying out a mebibyte of pasted text takes a quarter of a
+  // second, and no number text changes its value past the 32,767th character (it has long
+  // overflowed, underflowed or run out of double precision by then).
+  box->setMaxLength(kMaxBoxText);
   return box;
 }
 

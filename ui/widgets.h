@@ -19,6 +19,8 @@ QGroupBox* MakeFrame(QWidget& client, const QString& name, const QString& captio
 // A unit label of a panel: opaque white, black, bold, member `index` of the array `name`.
 QLabel* MakeUnitLabel(QWidget& frame, const QString& name, int index, const QString& caption,
                       const TwipRect& place);
+// The most characters a box holds; a longer paste is cut there.
+inline constexpr int kMaxBoxText = 32767;
 // An entry box of a panel with an accessible name that says its unit in words. A negative index
 // means the box is not a member of an array.
 QLineEdit* MakeBox(QWidget& frame, const QString& name, int index, const QString& unit_in_words,
