@@ -35,5 +35,5 @@ as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
   "${missing[@]}" >/dev/null
