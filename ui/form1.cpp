@@ -310,8 +310,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::MouseButtonDblClick:
-      // The second press of a double-click makes no second click.
-      label6_double_clicked_ = true;
+      // The second press of a left double-click makes no second click.
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        label6_double_clicked_ = true;
+      }
       break;
     case QEvent::MouseButtonRelease: {
       const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -155,6 +155,28 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
     }
   }
   EXPECT_GT(blank_difference / (3.0 * shown.width() * shown.height()), 2 * mean);
+
+  // Inside the nine boxes the printout shows these texts, not those of a window where the
+  // panel was never filled.
+  uitest::FakePlatform other_platform;
+  Form1 unfilled(other_platform);
+  unfilled.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&unfilled));
+  const QImage unfilled_image =
+      unfilled.ClientArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  double to_shown = 0, to_unfilled = 0;
+  for (int i = 0; i < 9; ++i) {
+    QLineEdit* box = Box(form, "Length1", i);
+    const QRect area(box->mapTo(&form.ClientArea(), QPoint(0, 0)), box->size());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QRgb p = printed.pixel(x, y), a = shown.pixel(x, y), b = unfilled_image.pixel(x, y);
+        to_shown += std::abs(qGray(p) - qGray(a));
+        to_unfilled += std::abs(qGray(p) - qGray(b));
+      }
+    }
+  }
+  EXPECT_LT(to_shown, 0.6 * to_unfilled) << "the printed boxes do not hold the shown texts";
 }
 
 TEST(FitToPage, LargestUniformScaleAtTheTopLeft) {
@@ -226,6 +248,12 @@ TEST_F(MenusTest, EachClickOpensTheAddressOnce) {
     QApplication::sendEvent(Link(), &event);
   }
   EXPECT_EQ(2u, platform.opened.size());
+
+  // A right double-click opens nothing and takes nothing from the next left click.
+  QTest::mouseDClick(Link(), Qt::RightButton, Qt::NoModifier, QPoint(10, 5));
+  EXPECT_EQ(2u, platform.opened.size());
+  QTest::mouseClick(Link(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+  EXPECT_EQ(3u, platform.opened.size());
 }
 
 // The real desktop layer hands the address to Qt's desktop services.
