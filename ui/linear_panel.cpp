@@ -37,6 +37,8 @@ LinearPanel::LinearPanel(std::size_t category, QWidget& client, LinearState& sta
                              QString::fromUtf8(category_.units[static_cast<std::size_t>(i)].name),
                              LinearBoxRect(i));
     box->setText(QStringLiteral("0"));
+    // Text from an input method would reach the box without a key press, past the filter.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
     const auto index = static_cast<std::int16_t>(i);
     connect(box, &QLineEdit::textChanged, this, [change, index] { change(index); });
@@ -85,9 +87,18 @@ bool LinearPanel::eventFilter(QObject* watched, QEvent* event) {
   if (IsAltCharacter(key)) return true;  // a menu's access key that no menu took
   const std::optional<int> code = CharacterCode(key);
   if (!code) return false;  // an editing key: the box handles it
-  auto key_ascii = static_cast<std::int16_t>(*code);
-  key_press_(static_cast<std::int16_t>(watched->property("index").toInt()), key_ascii);
-  return key_ascii == 0;  // a refused character never reaches the box
+  const auto index = static_cast<std::int16_t>(watched->property("index").toInt());
+  // A key that types several characters at once (a composed sequence) goes in only when the
+  // filter accepts each of them.
+  const QString text = key.text();
+  const bool several = text.size() > 1 && *code == text.front().unicode();
+  bool refused = false;
+  for (qsizetype i = 0; i < (several ? text.size() : 1); ++i) {
+    auto key_ascii = static_cast<std::int16_t>(several ? text[i].unicode() : *code);
+    key_press_(index, key_ascii);
+    refused = refused || key_ascii == 0;
+  }
+  return refused;  // a refused character never reaches the box
 }
 
 }  // namespace ui

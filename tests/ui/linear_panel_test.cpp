@@ -1,6 +1,7 @@
 // The four linear panels driven through their real boxes: typing, editing keys, pasting.
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -72,6 +73,12 @@ TEST_F(LinearPanelTest, TypedEntryFillsTheEightOtherBoxes) {
        "1",
        {"0.002737909", "0.142857143", "0.032854911", "1", "24", "1440", "86400", "86400000",
         "86400000000000"}},
+      {"CmdMass",
+       "Mass1",
+       3,
+       "1",
+       {"0.00044643", "0.0005", "0.00045359", "1", "15.99999999", "0.45359237", "453.59237038",
+        "453592.37038038", "2267.9618519"}},
       {"CmdMass", "Mass1", 3, "0", std::vector<QString>(9, "0")},
   };
   for (const Case& c : cases) {
@@ -106,6 +113,55 @@ TEST_F(LinearPanelTest, TypingAfterTheStartZeroKeepsTheLeadingZero) {
   Type(feet, "5");
   EXPECT_EQ("05", feet->text());
   EXPECT_EQ("1.524", Box(form, "Length1", 1)->text());
+}
+
+// Part of the text selected is not the whole text: "." then follows the one-point rule.
+TEST_F(LinearPanelTest, DecimalPointWithPartOfTheTextSelected) {
+  struct Case {
+    QString before;
+    int select_from, select_length;
+    QString after;
+  };
+  const std::vector<Case> cases = {
+      {"15", 1, 1, "1."},    // no "." yet: replaces the selected "5"
+      {"1.5", 0, 1, "1.5"},  // a "." elsewhere in the text: refused
+      {"1.5", 0, 3, "."},    // the whole text: accepted
+  };
+  QLineEdit* metres = Box(form, "Length1", 1);
+  for (const Case& c : cases) {
+    ClearByTyping(metres);
+    Type(metres, c.before);
+    metres->setSelection(c.select_from, c.select_length);
+    Type(metres, ".");
+    EXPECT_EQ(c.after, metres->text()) << c.before.toStdString();
+  }
+}
+
+// Text that arrives in one piece, as from an input method or a composed key, passes the filter
+// character by character or not at all.
+TEST_F(LinearPanelTest, TextNotTypedKeyByKeyCannotSlipPastTheFilter) {
+  QLineEdit* feet = Box(form, "Length1", 7);
+  QLineEdit* metres = Box(form, "Length1", 1);
+  ClearByTyping(feet);
+  Type(feet, "2");
+  EXPECT_FALSE(feet->testAttribute(Qt::WA_InputMethodEnabled));
+
+  QKeyEvent refused(QEvent::KeyPress, 0, Qt::NoModifier, "5x-");
+  QApplication::sendEvent(feet, &refused);
+  EXPECT_EQ("2", feet->text());
+  EXPECT_EQ("0.6096", metres->text());
+
+  QLineEdit* millimetres = Box(form, "Length1", 3);
+  QKeyEvent second_point(QEvent::KeyPress, 0, Qt::NoModifier, "5.");
+  QApplication::sendEvent(millimetres, &second_point);  // it shows "609.5999991"
+  EXPECT_EQ("609.5999991", millimetres->text());
+  EXPECT_EQ(3, form.ActiveIndex());
+
+  millimetres->selectAll();
+  QKeyEvent accepted(QEvent::KeyPress, 0, Qt::NoModifier, "5.");
+  QApplication::sendEvent(millimetres, &accepted);
+  EXPECT_EQ("5.", millimetres->text());
+  EXPECT_EQ("0.005", metres->text());
 }
 
 TEST_F(LinearPanelTest, DecimalPointRules) {
