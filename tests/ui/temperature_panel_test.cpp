@@ -99,6 +99,17 @@ TEST_F(TemperaturePanelTest, UnconvertibleEntriesChangeNeitherTarget) {
   EXPECT_EQ((std::array<QString, 3>{"100", "212", "373.15"}), Texts());
 }
 
+// Kelvin 3e38 converts into Celsius, the first target, but overflows in Fahrenheit, the second:
+// the first result must not be written on its own either.
+TEST_F(TemperaturePanelTest, SecondTargetOverflowLeavesTheFirstAsWell) {
+  Type(Scale(2), "1");  // Kelvin "01"
+  const std::array<QString, 3> before = Texts();
+  Scale(2)->selectAll();
+  Scale(2)->insert("3" + QString(38, '0'));
+  EXPECT_EQ((std::array<QString, 3>{before[0], before[1], "3" + QString(38, '0')}), Texts());
+  EXPECT_FALSE(form.Updating());
+}
+
 // The program's own writes run the targets' handlers while the busy flag is raised, so they
 // convert nothing back.
 TEST_F(TemperaturePanelTest, WritesIntoTargetsHappenUnderTheBusyFlag) {
