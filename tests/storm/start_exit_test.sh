@@ -12,6 +12,7 @@ trap 'rm -rf "$work"' EXIT
 cat >"$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
 set -u
+export QT_QPA_PLATFORM=xcb
 "$PROGRAM" 2>"$WORK/stderr" &
 pid=$!
 window=$(timeout 30 xdotool search --sync --name "Brelvan, Inc. Unit Converter" | head -n 1)
