@@ -16,6 +16,14 @@
 #include "ui/widgets.h"
 
 namespace ui {
+namespace {
+
+// The handlers are public; an index from outside the array is ignored.
+bool IsBoxIndex(std::int16_t index) {
+  return index >= 0 && index < 9;
+}
+
+}  // namespace
 
 LinearPanel::LinearPanel(std::size_t category, QWidget& client, LinearState& state,
                          KeyPressHandler key_press, ChangeHandler change)
@@ -47,6 +55,7 @@ LinearPanel::LinearPanel(std::size_t category, QWidget& client, LinearState& sta
 }
 
 void LinearPanel::KeyPress(std::int16_t index, std::int16_t& key_ascii) {
+  if (!IsBoxIndex(index)) return;
   const bool digit = key_ascii >= '0' && key_ascii <= '9';
   if (digit || key_ascii == 8) {
     // accepted
@@ -61,7 +70,7 @@ void LinearPanel::KeyPress(std::int16_t index, std::int16_t& key_ascii) {
 }
 
 void LinearPanel::Change(std::int16_t index) {
-  if (filling_) return;
+  if (filling_ || !IsBoxIndex(index)) return;
   const QString changed = box(index).text();
   if (changed.isEmpty() || changed == QLatin1String(".")) return;
 

@@ -164,6 +164,19 @@ TEST_F(LinearPanelTest, TextNotTypedKeyByKeyCannotSlipPastTheFilter) {
   EXPECT_EQ("0.005", metres->text());
 }
 
+// The handlers are public: an index outside 0 to 8 changes nothing and reads no box.
+TEST_F(LinearPanelTest, HandlersIgnoreIndicesOutsideTheArray) {
+  Type(Box(form, "Length1", 4), "7");
+  const std::vector<QString> before = Texts(form, "Length1");
+  for (const std::int16_t index : {std::int16_t{-1}, std::int16_t{9}, std::int16_t{32767}}) {
+    std::int16_t key = '5';
+    form.Length1_KeyPress(index, key);
+    form.Length1_Change(index);
+    EXPECT_EQ(4, form.ActiveIndex()) << index;
+    EXPECT_EQ(before, Texts(form, "Length1")) << index;
+  }
+}
+
 TEST_F(LinearPanelTest, DecimalPointRules) {
   struct Case {
     QString before;
