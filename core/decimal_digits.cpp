@@ -13,7 +13,8 @@ namespace {
 DecimalDigits FromScientific(const char* first, const char* last) {
   DecimalDigits d;
   const char* e = first + 1;
-  while (*e != 'e') ++e;
+  while (e != last && *e != 'e') ++e;
+  assert(e != last);
   d.digits[0] = *first;
   d.count = 1;
   if (e != first + 1) {  // "d." then the other digits

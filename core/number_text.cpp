@@ -136,9 +136,16 @@ std::string DisplayText(DecimalDigits d, bool negative, int max_positional) {
 constexpr int kMaxDecimals = 64;
 using PatternBuffer = std::array<char, 320 + kMaxDecimals>;
 
+// The program never shows an infinite or not-a-number value; should a caller pass one, it gets
+// a text that reads as no number at all.
+std::string NonFiniteText(double x) {
+  if (std::isnan(x)) return "NaN";
+  return x < 0 ? "-Infinity" : "Infinity";
+}
+
 // Writes RoundToPattern(x, pattern with `decimals` decimals) into `buffer`; gives its end.
+// x is finite.
 char* WritePattern(double x, int decimals, PatternBuffer& buffer) {
-  assert(std::isfinite(x));
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   char* out = buffer.data();
   DecimalDigits d;
@@ -183,13 +190,14 @@ int PatternDecimals(std::string_view pattern) {
 }
 
 std::string RoundToPattern(double x, std::string_view pattern) {
+  if (!std::isfinite(x)) return NonFiniteText(x);
   PatternBuffer buffer;
   char* const end = WritePattern(x, PatternDecimals(pattern), buffer);
   return std::string(buffer.data(), end);
 }
 
 Result<RoundedValue> RoundForDisplay(double x, int decimals) {
-  assert(std::isfinite(x));
+  if (!std::isfinite(x)) return Failure::Overflow;
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   if (x == 0) return RoundedValue{0, "0"};
   DecimalDigits d = RoundToSignificant15(std::fabs(x));
@@ -214,13 +222,13 @@ Result<RoundedValue> RoundForDisplay(double x, int decimals) {
 }
 
 std::string DoubleText(double x) {
-  assert(std::isfinite(x));
+  if (!std::isfinite(x)) return NonFiniteText(x);
   if (x == 0) return "0";
   return DisplayText(RoundToSignificant15(std::fabs(x)), x < 0, 14);
 }
 
 std::string SingleText(float x) {
-  assert(std::isfinite(x));
+  if (!std::isfinite(x)) return NonFiniteText(static_cast<double>(x));
   if (x == 0) return "0";
   return DisplayText(RoundToSignificant(std::fabs(static_cast<double>(x)), 7), x < 0, 6);
 }

@@ -44,35 +44,42 @@ class Result {
 // exponent ("E" or "e", optional sign, digits), an optional trailing sign instead of a leading
 // one, spaces. The value is the decimal rounded to the nearest double (ties to even); a value too
 // small to represent reads as zero or a subnormal. An exponent marker with no digit after it
-// counts as the exponent 0, so that "1E-" (a display text being edited) reads as 1.
+// counts as the exponent 0, so that "1E-" (a display text being edited) reads as 1. Overflow
+// when the rounded value is not finite: "1.7976931348623158e308" still reads as the largest
+// double, which its nearest-double rounding gives.
 //   ReadDouble("5.") -> 5          ReadDouble(" 12 ") -> 12      ReadDouble("5-") -> -5
 //   ReadDouble("1E-05") -> 1e-05   ReadDouble("1" + 309 zeros) -> Failure::Overflow
 //   ReadDouble(".") -> Failure::Unreadable   ReadDouble("1-2") -> Failure::Unreadable
 Result<double> ReadDouble(std::string_view text);
 
-// Reads as ReadDouble, then rounds the double to the nearest single. Overflow when the rounded
-// value is not finite.
+// Reads as ReadDouble, then rounds that double to the nearest single (ties to even): two
+// roundings, not one. Overflow when the rounded value is not finite.
 //   ReadSingle("98.6") -> 98.59999847412109375   ReadSingle("1e39") -> Failure::Overflow
+//   ReadSingle("3.4028235e38") -> 3.4028234663852886e38, the largest single
+//   ReadSingle("1.000000059604644775390626") -> 1 (the double 1 + 2^-24, a tie, goes to even)
 Result<float> ReadSingle(std::string_view text);
 
 // Rounds x to the pattern "###0." followed by N zeros: x is first written with 15 significant
-// digits (to nearest), that decimal is rounded to N places with halves away from zero, and the
-// result is written with every integer digit, ".", and exactly N decimals; never an exponent.
-// A negative value that rounds to zero has no sign. x must be finite.
+// digits (to nearest, ties to even on x's exact binary value), that decimal is rounded to N places
+// with halves away from zero, and the result is written with every integer digit, ".", and exactly
+// N decimals; never an exponent. A negative value that rounds to zero has no sign. The program
+// passes only finite values; an infinity or NaN gives "Infinity", "-Infinity" or "NaN".
 //   RoundToPattern(0.000621371, "###0.0000000") -> "0.0006214"
 //   RoundToPattern(5e-08, "###0.0000000") -> "0.0000001"   (its 15 digits end in an exact 5)
 //   RoundToPattern(1e20, "###0.0000000") -> "100000000000000000000.0000000"
 std::string RoundToPattern(double x, std::string_view pattern);
 
-// The display text of a double: 15 significant digits (to nearest), positional when the decimal
-// exponent is -4 to 14, otherwise "d.dddE+XX"; trailing zeros dropped. x must be finite.
+// The display text of a double: 15 significant digits (to nearest, ties to even on x's exact
+// binary value), positional when the decimal exponent is -4 to 14, otherwise "d.dddE+XX";
+// trailing zeros dropped. Not-finite values as for RoundToPattern.
 //   DoubleText(0.0001) -> "0.0001"   DoubleText(0.00001) -> "1E-05"   DoubleText(-0.0) -> "0"
 //   DoubleText(1234567890123456) -> "1.23456789012346E+15"   DoubleText(1.0 / 3) ->
 //   "0.333333333333333"
 std::string DoubleText(double x);
 
 // The display text of a single: as DoubleText with 7 significant digits and positional notation
-// for decimal exponents -4 to 6. x must be finite.
+// for decimal exponents -4 to 6.
+//   SingleText(262144.25f) -> "262144.2"   (an exact tie at the 8th digit goes to even)
 //   SingleText(98.6f) -> "98.6"   SingleText(12345678) -> "1.234568E+07"
 std::string SingleText(float x);
 
@@ -85,7 +92,7 @@ int PatternDecimals(std::string_view pattern);
 // for the few doubles next to the largest finite one whose 15-digit form lies above it.
 //   RoundForDisplay(0.9143999986101121, 7) -> {0.9144, "0.9144"}
 //   RoundForDisplay(3.168876461541279e-08, 9) -> {3.2e-08, "3.2E-08"}
-//   RoundForDisplay(1.7976931348623157e308, 7) -> Failure::Overflow
+//   RoundForDisplay(1.7976931348623157e308, 7) -> Failure::Overflow, as for infinities and NaN
 struct RoundedValue {
   double value = 0;
   std::string text;

@@ -1,6 +1,5 @@
 #include "core/units.h"
 
-#include <cassert>
 #include <cmath>
 
 namespace core {
@@ -60,7 +59,8 @@ void SelectUnit4(FactorTable& area) {
 }
 
 Result<double> ConvertUnits(const FactorTable& table, std::int16_t a, std::int16_t i, double v) {
-  assert(a >= 0 && a < 9 && i >= 0 && i < 9);
+  // An index outside the table names no unit: there is nothing to convert.
+  if (a < 0 || a > 8 || i < 0 || i > 8) return Failure::Unreadable;
   // The reciprocal first: the other orders differ in the last bit, which can move a result across
   // a rounding boundary of the pattern.
   double q = 1 / table[static_cast<std::size_t>(a)];

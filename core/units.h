@@ -21,7 +21,7 @@ void SelectUnit3(FactorTable& mass);    // units per kilogram
 void SelectUnit4(FactorTable& area);    // units per square metre
 
 // v units a in units i, evaluated strictly as ((1 / f[a]) * f[i]) * v in double precision.
-// a and i are 0 to 8. Overflow when the result is not finite.
+// Overflow when the result is not finite; Unreadable when a or i lies outside 0 to 8.
 //   ConvertUnits(length, 0, 7, 1) -> 3.0000000000000004   (one yard in feet)
 //   ConvertUnits(length, 6, 5, 2e296) -> Failure::Overflow
 Result<double> ConvertUnits(const FactorTable& table, std::int16_t a, std::int16_t i, double v);

@@ -98,6 +98,34 @@ TEST(ReadDouble, MarkerWithoutDigitsCountsAsExponentZero) {
   }
 }
 
+// Overflow is a rounded value that is not finite: the halfway point between the largest double
+// and 2^1024 is the first text that overflows.
+TEST(ReadDouble, OverflowStartsWhereRoundingGivesInfinity) {
+  const std::string halfway =
+      "17976931348623158079372897140530341507993413271003782693617377898044496829276475094664901797"
+      "75872070963302864166928879109465555478519404026306574886715058206819089020007083836762738548"
+      "45817711531764475730270069855571366959622842914819860834936475292719074168444365510704342711"
+      "559699508093042880177904174497792";
+  const std::string just_below =
+      "17976931348623158079372897140530341507993413271003782693617377898044496829276475094664901797"
+      "75872070963302864166928879109465555478519404026306574886715058206819089020007083836762738548"
+      "45817711531764475730270069855571366959622842914819860834936475292719074168444365510704342711"
+      "559699508093042880177904174497791";
+  const std::vector<std::pair<bool, std::string>> cases = {
+      {true, "1.7976931348623158e308"}, {true, just_below},       {false, halfway},
+      {false, halfway + ".0000001"},    {true, "-" + just_below}, {false, "-" + halfway},
+  };
+  for (const auto& [readable, text] : cases) {
+    const Result<double> r = ReadDouble(text);
+    ASSERT_EQ(readable, r.has_value()) << text;
+    if (r) {
+      EXPECT_EQ(std::numeric_limits<double>::max(), std::fabs(*r)) << text;
+    } else {
+      EXPECT_EQ(Failure::Overflow, r.error()) << text;
+    }
+  }
+}
+
 TEST(ReadDouble, BeyondTheLargestDoubleIsOverflow) {
   const std::vector<std::string> texts = {
       "1" + std::string(309, '0'),
@@ -155,6 +183,17 @@ TEST(ReadSingle, RoundsTheDoubleToTheNearestSingle) {
     ASSERT_TRUE(r) << c.text;
     EXPECT_EQ(std::bit_cast<std::uint32_t>(c.expected), std::bit_cast<std::uint32_t>(*r)) << c.text;
   }
+}
+
+// The text is rounded to a double first, then to a single: two roundings, which differ from one
+// where the double lands on a halfway point between singles.
+TEST(ReadSingle, RoundsTwiceThroughTheDouble) {
+  const Result<float> tie = ReadSingle("1.000000059604644775390626");  // the double 1 + 2^-24
+  ASSERT_TRUE(tie);
+  EXPECT_EQ(1.0f, *tie);
+  const Result<float> top = ReadSingle("3.40282356779733661637539395458142568447e38");
+  ASSERT_FALSE(top);  // the double is 2^128 - 2^103, halfway to 2^128: it rounds to infinity
+  EXPECT_EQ(Failure::Overflow, top.error());
 }
 
 TEST(ReadSingle, FailsOnUnreadableTextAndBeyondTheSingleRange) {
@@ -225,6 +264,35 @@ TEST(RoundToPattern, WorksOnTheFifteenDigitForm) {
       {"179769313486232" + std::string(294, '0') + ".00000000", 1.7976931348623157e308},
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, RoundToPattern(c.value, "###0.00000000"));
+}
+
+// The 15 (or 7) significant digits round to nearest on the exact binary value; an exact tie
+// goes to the even digit. The pattern's own halves, by contrast, go away from zero.
+TEST(SignificantDigits, ExactTiesGoToEven) {
+  EXPECT_EQ("100000000000000", DoubleText(100000000000000.5));
+  EXPECT_EQ("100000000000002", DoubleText(100000000000001.5));
+  EXPECT_EQ("1.23456789012344E+15", DoubleText(1234567890123445.0));
+  EXPECT_EQ("100000000000000.0000000", RoundToPattern(100000000000000.5, "###0.0000000"));
+  EXPECT_EQ("262144.2", SingleText(262144.25f));
+  EXPECT_EQ("12345.62", SingleText(12345.625f));
+  EXPECT_EQ("1234568", SingleText(1234568.5f));
+}
+
+// The program never shows them, but a caller passing one gets a text, not a crash.
+TEST(NumberTexts, NonFiniteValuesGiveTextsThatReadAsNoNumber) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_EQ("Infinity", DoubleText(inf));
+  EXPECT_EQ("-Infinity", RoundToPattern(-inf, "###0.0000000"));
+  EXPECT_EQ("NaN", RoundToPattern(nan, "###0.000000000"));
+  EXPECT_EQ("-Infinity", SingleText(-std::numeric_limits<float>::infinity()));
+  EXPECT_EQ("NaN", SingleText(std::numeric_limits<float>::quiet_NaN()));
+  for (const double x : {inf, -inf, nan}) {
+    EXPECT_FALSE(ReadDouble(DoubleText(x)));
+    const Result<RoundedValue> shown = RoundForDisplay(x, 7);
+    ASSERT_FALSE(shown);
+    EXPECT_EQ(Failure::Overflow, shown.error());
+  }
 }
 
 TEST(DoubleText, PositionalBetweenExponentsMinusFourAndFourteen) {

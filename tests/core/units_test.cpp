@@ -87,6 +87,17 @@ TEST(ConvertUnits, NonFiniteResultIsOverflow) {
   }
 }
 
+TEST(ConvertUnits, IndexOutsideTheTableNamesNoUnit) {
+  FactorTable length{};
+  SelectUnit1(length);
+  for (const auto& [a, i] : std::vector<std::pair<std::int16_t, std::int16_t>>{
+           {-1, 0}, {9, 0}, {0, 9}, {0, -32768}, {32767, 32767}}) {
+    const Result<double> r = ConvertUnits(length, a, i, 1);
+    ASSERT_FALSE(r) << a << ' ' << i;
+    EXPECT_EQ(Failure::Unreadable, r.error());
+  }
+}
+
 TEST(LinearCategories, CaptionsKeepTheirExactCharacters) {
   ASSERT_EQ("Length", kLinearCategories[0].name);
   ASSERT_EQ("Time", kLinearCategories[1].name);
