@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/linear_fill.h"
 #include "core/number_text.h"
 #include "core/temperature.h"
 
@@ -53,6 +54,42 @@ TEST(ReferenceVectors, ReadDouble) {
   for (const auto& row : ReadRows("read_double.tsv")) {
     ASSERT_EQ(2u, row.size());
     ASSERT_EQ(row[1], Describe(ReadDouble(row[0]))) << '"' << row[0] << '"';
+  }
+}
+
+TEST(ReferenceVectors, ReadSingle) {
+  for (const auto& row : ReadRows("read_single.tsv")) {
+    ASSERT_EQ(2u, row.size());
+    const Result<float> r = ReadSingle(row[0]);
+    std::string actual = !r ? (r.error() == Failure::Overflow ? "Overflow" : "Unreadable") : "";
+    if (r) {
+      char hex[16];
+      std::snprintf(hex, sizeof hex, "%08x",
+                    static_cast<unsigned>(std::bit_cast<std::uint32_t>(*r)));
+      actual = hex;
+    }
+    ASSERT_EQ(row[1], actual) << '"' << row[0] << '"';
+  }
+}
+
+TEST(ReferenceVectors, WholePanelFills) {
+  for (const auto& row : ReadRows("fill.tsv")) {
+    ASSERT_GE(row.size(), 4u);
+    const auto category = std::stoul(row[0]);
+    const auto active = static_cast<std::int16_t>(std::stoi(row[1]));
+    FactorTable table{};
+    const Result<LinearFill> fill = FillFrom(kLinearCategories[category], table, active, row[2]);
+    if (row.size() == 4) {  // a failure
+      ASSERT_FALSE(fill) << row[2];
+      ASSERT_EQ(row[3], fill.error() == Failure::Overflow ? "Overflow" : "Unreadable") << row[2];
+      continue;
+    }
+    ASSERT_EQ(12u, row.size());
+    ASSERT_TRUE(fill) << row[2];
+    for (std::size_t i = 0; i < 9; ++i) {
+      ASSERT_EQ(row[3 + i], fill->texts[i]) << kLinearCategories[category].name << " from box "
+                                            << active << " \"" << row[2] << "\" into box " << i;
+    }
   }
 }
 

@@ -112,6 +112,40 @@ def random_text():
     return ''.join(pieces)
 
 
+TABLES = [  # Length, Time, Mass, Area: units per base unit
+    [1.0936133, 1, 100, 1000, 1000000, 1000000000, 0.000621371, 3.2808399, 39.3700787],
+    [1 / 31556926.0, 1 / 604800.0, 1 / 2629743.83, 1 / 86400.0, 1 / 3600.0, 1 / 60.0, 1.0,
+     1 / 0.001, 1 / 0.000000001],
+    [0.000984206528, 0.00110231131, 0.001, 2.20462262, 35.2739619, 1, 1000, 1000000, 5000],
+    [0.000247104393, 0.00010000000121406, 0.000001, 1.1959900460898, 1, 10.763910560681,
+     1550.0030998884, 10000, 1000000],
+]
+DECIMALS = [7, 9, 8, 9]
+
+
+def fill(category, active, text):
+    """The eight texts of a panel fill, or the name of its failure."""
+    source = read_double(text)
+    if isinstance(source, str):
+        return source
+    table = TABLES[category]
+    texts = []
+    for i in range(9):
+        if i == active:
+            texts.append('')
+            continue
+        q = 1 / table[active]
+        q = q * table[i]
+        q = q * source
+        if q in (float('inf'), float('-inf')):
+            return 'Overflow'
+        rounded = float(round_to_pattern(q, DECIMALS[category]))
+        if rounded in (float('inf'), float('-inf')):
+            return 'Overflow'
+        texts.append(display_text(rounded, 15, 14))
+    return texts
+
+
 def write(name, rows):
     with open(os.path.join(HERE, name), 'w', newline='\n') as f:
         for row in rows:
@@ -147,6 +181,28 @@ def main():
                 break
         rows.append([bits32(f), display_text(f, 7, 6)])
     write('single_text.tsv', rows)
+
+    rows = []
+    for k in range(3000):
+        text = random_text() if k % 2 else '%.*g' % (rng.randrange(1, 12), rng.choice([1, -1]) * 10 ** rng.uniform(-50, 40))
+        value = read_double(text)
+        single = value if isinstance(value, str) else to_single(value)
+        rows.append([text, 'Overflow' if single is None else single if isinstance(single, str) else bits32(single)])
+    write('read_single.tsv', rows)
+
+    rows = []
+    for k in range(3000):
+        category = rng.randrange(4)
+        active = rng.randrange(9)
+        if k % 10 == 0:
+            text = random_text()
+        elif k % 10 == 1:
+            text = '%.5fe%d' % (rng.uniform(1, 10), rng.randrange(280, 310))
+        else:
+            text = '%.*f' % (rng.randrange(0, 6), rng.choice([1, 1, 1, -1]) * 10 ** rng.uniform(-6, 12))
+        result = fill(category, active, text)
+        rows.append([str(category), str(active), text] + ([result] if isinstance(result, str) else result))
+    write('fill.tsv', rows)
 
     formulas = {
         'CelsiusToFahrenheit': lambda x: x * 1.8 + 32.0,
