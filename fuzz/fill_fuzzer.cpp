@@ -27,6 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::Result<double> shown = core::ReadDouble(fill->texts[i]);
     FUZZ_CHECK(shown && std::isfinite(*shown));
     FUZZ_CHECK(core::DoubleText(*shown) == fill->texts[i]);
+    // It is what the three steps give one after the other: convert, round to the pattern as
+    // text, read that text back.
+    const core::Result<double> converted =
+        core::ConvertUnits(table, active, static_cast<std::int16_t>(i), *source);
+    FUZZ_CHECK(converted);
+    const core::Result<double> rounded =
+        core::ReadDouble(core::RoundToPattern(*converted, category.pattern));
+    FUZZ_CHECK(rounded && core::DoubleText(*rounded) == fill->texts[i]);
   }
   return 0;
 }

@@ -2,6 +2,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +32,27 @@ std::string FifteenDigits(double x) {
   return buffer;
 }
 
+// The C library's reading of the same number: spaces trimmed, a trailing sign moved to the front
+// and an exponent marker without digits dropped, so that strtod sees its own grammar.
+std::optional<double> LibraryReading(std::string_view text) {
+  std::string s(text);
+  s.erase(0, s.find_first_not_of(' '));
+  s.erase(s.find_last_not_of(' ') + 1);
+  const auto is_marker = [](char c) { return c == 'e' || c == 'E'; };
+  const auto is_sign = [](char c) { return c == '-' || c == '+'; };
+  // A sign right after the marker belongs to the exponent; any other last sign trails the number.
+  if (s.size() >= 2 && is_sign(s.back()) && !is_marker(s[s.size() - 2])) {
+    s.insert(s.begin(), s.back());
+    s.pop_back();
+  }
+  if (!s.empty() && is_sign(s.back()) && s.size() >= 2 && is_marker(s[s.size() - 2])) s.pop_back();
+  if (!s.empty() && is_marker(s.back())) s.pop_back();
+  char* end = nullptr;
+  const double value = std::strtod(s.c_str(), &end);
+  if (end != s.c_str() + s.size()) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -40,6 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (wide) {
     FUZZ_CHECK(std::isfinite(*wide));
+    // The value is the one the C library reads, correctly rounded, in the "C" locale.
+    const std::optional<double> library = LibraryReading(text);
+    FUZZ_CHECK(library && std::memcmp(&*library, &*wide, sizeof(double)) == 0);
     // The display text of what was read reads back to the same 15 digits, but for the doubles
     // next to the largest one, whose 15-digit form lies above it. Zero shows without its sign.
     const core::Result<double> again = core::ReadDouble(core::DoubleText(*wide));
