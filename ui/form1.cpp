@@ -145,15 +145,15 @@ void Form1::BuildBanner() {
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // unscaled, cut off at the edges
   picture->setPixmap(QPixmap(QStringLiteral(":/logo.jpg")));
 
-  for (const ui::BannerLabel& spec : ui::kBannerLabels) {
-    auto* label = new QLabel(spec.text(), client_);
-    label->setObjectName(QLatin1String(spec.name));
-    label->setGeometry(ui::ToPixels(spec.rect));
-    label->setFont(ui::MakeFont(spec.font));
+  for (const ui::BannerLabel& banner : ui::kBannerLabels) {
+    auto* label = new QLabel(banner.text(), client_);
+    label->setObjectName(QLatin1String(banner.name));
+    label->setGeometry(ui::ToPixels(banner.rect));
+    label->setFont(ui::MakeFont(banner.font));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    ui::SetTextColour(*label, spec.link ? ui::kLinkText : ui::kBannerText);
-    if (spec.link) label6_ = label;
+    ui::SetTextColour(*label, banner.link ? ui::kLinkText : ui::kBannerText);
+    if (banner.link) label6_ = label;
   }
   label6_->setMouseTracking(true);
   label6_->installEventFilter(this);

@@ -10,9 +10,9 @@ QRect ToPixels(const TwipRect& r) {
   return QRect(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
 }
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& wanted) {
   QFont font;
-  switch (spec.face) {
+  switch (wanted.face) {
     case Face::kSansSerif:
       font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Nimbus Sans",
                         "DejaVu Sans", "Sans"});
@@ -32,12 +32,12 @@ QFont MakeFont(const FontSpec& spec) {
   font.setStyleHint(QFont::SansSerif);
   // Sizes in pixels, so that text keeps its place in the pixel layout whatever the screen's
   // logical resolution, and renders to the same proportions on a printer.
-  font.setPixelSize(FontPixels(spec.hundredths_of_point));
-  font.setWeight(spec.face == Face::kArialBlack ? QFont::Black
-                 : spec.bold                    ? QFont::Bold
-                                                : QFont::Normal);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+  font.setPixelSize(FontPixels(wanted.hundredths_of_point));
+  font.setWeight(wanted.face == Face::kArialBlack ? QFont::Black
+                 : wanted.bold                    ? QFont::Bold
+                                                  : QFont::Normal);
+  font.setItalic(wanted.italic);
+  font.setUnderline(wanted.underline);
   return font;
 }
 

@@ -54,7 +54,7 @@ struct FontSpec {
   bool underline = false;
 };
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& wanted);
 
 inline constexpr FontSpec kDefaultFont{Face::kSansSerif, 825};
 inline constexpr FontSpec kUnitLabelFont{Face::kSansSerif, 1200, true};

@@ -67,9 +67,9 @@ TemperaturePanel::TemperaturePanel(QWidget& client, bool& updating)
         QString::fromUtf8(kBoxes[static_cast<std::size_t>(i)].caption), TemperatureLabelRect(i));
   }
   for (int i = 0; i < 3; ++i) {
-    const BoxSpec& spec = kBoxes[static_cast<std::size_t>(i)];
+    const BoxSpec& scale_box = kBoxes[static_cast<std::size_t>(i)];
     boxes_[static_cast<std::size_t>(i)] =
-        MakeBox(*frame_, QLatin1String(spec.name), -1, QLatin1String(spec.unit_in_words),
+        MakeBox(*frame_, QLatin1String(scale_box.name), -1, QLatin1String(scale_box.unit_in_words),
                 TemperatureBoxRect(i));
     boxes_[static_cast<std::size_t>(i)]->installEventFilter(this);
   }
