@@ -398,6 +398,18 @@ std::vector<double> RandomEverydayDoubles(int count, std::uint64_t seed) {
   return values;
 }
 
+// Everyday values first, then doubles of every magnitude.
+std::vector<double> SampleDoubles(int everyday, int wide, std::uint64_t seed) {
+  std::vector<double> values = RandomEverydayDoubles(everyday, seed);
+  const std::vector<double> more = RandomFiniteDoubles(wide, seed + 1);
+  values.insert(values.end(), more.begin(), more.end());
+  return values;
+}
+
+std::string PatternOf(int decimals) {
+  return "###0." + std::string(static_cast<std::size_t>(decimals), '0');
+}
+
 TEST(DoubleTextProperty, ReadsBackToTheSameFifteenDigits) {
   for (const double x : RandomFiniteDoubles(20000, 1)) {
     const std::string text = DoubleText(x);
@@ -413,11 +425,8 @@ TEST(DoubleTextProperty, ReadsBackToTheSameFifteenDigits) {
 
 TEST(RoundToPatternProperty, ExactlyNDecimalsAndNeverAnExponent) {
   for (const int decimals : {7, 8, 9}) {
-    const std::string pattern = "###0." + std::string(static_cast<std::size_t>(decimals), '0');
-    std::vector<double> values = RandomFiniteDoubles(5000, 2);
-    const std::vector<double> everyday = RandomEverydayDoubles(5000, 3);
-    values.insert(values.end(), everyday.begin(), everyday.end());
-    for (const double x : values) {
+    const std::string pattern = PatternOf(decimals);
+    for (const double x : SampleDoubles(5000, 5000, 2)) {
       const std::string text = RoundToPattern(x, pattern);
       const std::size_t point = text.find('.');
       ASSERT_NE(std::string::npos, point) << text;
@@ -468,11 +477,9 @@ std::string ModelRoundToPattern(double x, int decimals) {
 }
 
 TEST(RoundToPatternProperty, AgreesWithAnIndependentModel) {
-  std::vector<double> values = RandomEverydayDoubles(20000, 4);
-  const std::vector<double> wide = RandomFiniteDoubles(2000, 5);
-  values.insert(values.end(), wide.begin(), wide.end());
+  const std::vector<double> values = SampleDoubles(20000, 2000, 4);
   for (const int decimals : {7, 8, 9}) {
-    const std::string pattern = "###0." + std::string(static_cast<std::size_t>(decimals), '0');
+    const std::string pattern = PatternOf(decimals);
     for (const double x : values) {
       ASSERT_EQ(ModelRoundToPattern(x, decimals), RoundToPattern(x, pattern)) << x;
     }
@@ -481,11 +488,9 @@ TEST(RoundToPatternProperty, AgreesWithAnIndependentModel) {
 
 // The one-pass chain must give exactly what the three steps give one after the other.
 TEST(RoundForDisplayProperty, EqualsReadingBackThePatternText) {
-  std::vector<double> values = RandomEverydayDoubles(20000, 8);
-  const std::vector<double> wide = RandomFiniteDoubles(5000, 9);
-  values.insert(values.end(), wide.begin(), wide.end());
+  const std::vector<double> values = SampleDoubles(20000, 5000, 8);
   for (const int decimals : {7, 8, 9}) {
-    const std::string pattern = "###0." + std::string(static_cast<std::size_t>(decimals), '0');
+    const std::string pattern = PatternOf(decimals);
     for (const double x : values) {
       const Result<double> back = ReadDouble(RoundToPattern(x, pattern));
       const Result<RoundedValue> rounded = RoundForDisplay(x, decimals);
