@@ -107,7 +107,7 @@ char* WritePlaces(const DecimalDigits& d, int high, int low, char* out) {
 // -4 to max_positional, otherwise with an exponent of at least two digits.
 std::string DisplayText(DecimalDigits d, bool negative, int max_positional) {
   d.DropTrailingZeros();
-  std::array<char, 400> buffer;
+  std::array<char, 32> buffer;  // the longest, "-1.79769313486232E+308", has 22 characters
   char* out = buffer.data();
   if (negative) *out++ = '-';
   if (d.exponent >= -4 && d.exponent <= max_positional) {
@@ -131,6 +131,12 @@ std::string DisplayText(DecimalDigits d, bool negative, int max_positional) {
   }
   return std::string(buffer.data(), out);
 }
+
+// The powers of ten that are exact doubles: 10^0 to 10^22.
+constexpr int kExactPowers = 22;
+constexpr std::array<double, kExactPowers + 1> kPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The longest pattern text: 309 integer digits, ".", the decimals, and a sign.
 constexpr int kMaxDecimals = 64;
@@ -205,16 +211,29 @@ Result<RoundedValue> RoundForDisplay(double x, int decimals) {
   d.DropTrailingZeros();
   if (d.count == 0) return RoundedValue{0, "0"};  // the pattern text of a rounded zero is unsigned
 
-  // The rounded decimal as "digits e exponent-of-last-digit", read as ReadDouble would read the
-  // pattern text.
-  std::array<char, 48> buffer;
-  char* out = std::copy_n(d.digits.data(), d.count, buffer.data());
-  *out++ = 'e';
-  out = std::to_chars(out, buffer.data() + buffer.size(), d.exponent - d.count + 1).ptr;
+  // The rounded decimal, read as ReadDouble would read the pattern text.
+  const int scale = d.exponent - d.count + 1;  // the power of ten of the last digit
   double value = 0;
-  const auto [ptr, ec] = std::from_chars(buffer.data(), out, value);
-  if (ec == std::errc::result_out_of_range) return Failure::Overflow;
-  assert(ec == std::errc() && ptr == out);
+  if (scale >= -kExactPowers && scale <= kExactPowers) {
+    // At most 15 digits make an exact double, and so is the power of ten: one correctly rounded
+    // operation gives the nearest double.
+    std::uint64_t integer = 0;
+    for (int i = 0; i < d.count; ++i) {
+      integer =
+          integer * 10 + static_cast<std::uint64_t>(d.digits[static_cast<std::size_t>(i)] - '0');
+    }
+    const auto digits = static_cast<double>(integer);
+    const double power = kPowersOfTen[static_cast<std::size_t>(std::abs(scale))];
+    value = scale < 0 ? digits / power : digits * power;
+  } else {
+    std::array<char, 48> buffer;
+    char* out = std::copy_n(d.digits.data(), d.count, buffer.data());
+    *out++ = 'e';
+    out = std::to_chars(out, buffer.data() + buffer.size(), scale).ptr;
+    const auto [ptr, ec] = std::from_chars(buffer.data(), out, value);
+    if (ec == std::errc::result_out_of_range) return Failure::Overflow;
+    assert(ec == std::errc() && ptr == out);
+  }
 
   // The decimal has at most 15 significant digits and the double lies in the normal range, so the
   // double's own 15-digit form is that decimal again: its display text comes from these digits.
