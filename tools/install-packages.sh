@@ -10,7 +10,7 @@ run_packages=(
 )
 test_packages=(
   "${run_packages[@]}"
-  clang-14 libclang-rt-14-dev clang-format
+  git clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
