@@ -1,6 +1,6 @@
 #!/bin/sh
 # Prints the window through a real CUPS server. A private cupsd (its own configuration, spool
-# and socket under SCRATCH_DIR, so the system's printers are left alone) first has no printer:
+# and socket in a scratch folder, so the system's printers are left alone) first has no printer:
 # File > Print must show "No printer is installed." Then it gets a virtual PDF printer
 # (cups-pdf) as its default: File > Print must send one job that cups-pdf turns into a
 # one-page PDF holding the window's picture.
@@ -8,9 +8,9 @@
 # Needs root (cupsd and the cups-pdf backend run as root) and the packages cups,
 # printer-driver-cups-pdf and poppler-utils. When cupsd cannot start, the test fails.
 #
-# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY SCRATCH_DIR
+# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY
 set -eu
-print_check=$1 compare=$2 scratch=$3
+print_check=$1 compare=$2
 queue=bvn-pdf
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -22,7 +22,10 @@ for tool in cupsd lpadmin lpstat lpinfo pdfinfo pdftoppm; do
 done
 [ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is missing: install printer-driver-cups-pdf"
 
-rm -rf "$scratch"
+# Filters run as lp, which must reach the spool: the scratch folder lives under /tmp, not in a
+# build tree that may sit below a private home.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/bvn-cups.XXXXXX")
+chmod 755 "$scratch"
 conf=$scratch/conf
 mkdir -p "$conf/ppd" "$scratch/spool/tmp" "$scratch/cache" "$scratch/state/certs" "$scratch/log" \
          "$scratch/client" "$scratch/home" "$scratch/images"
