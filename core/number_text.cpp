@@ -149,16 +149,23 @@ std::string NonFiniteText(double x) {
   return x < 0 ? "-Infinity" : "Infinity";
 }
 
-// Writes RoundToPattern(x, pattern with `decimals` decimals) into `buffer`; gives its end.
-// x is finite.
-char* WritePattern(double x, int decimals, PatternBuffer& buffer) {
-  decimals = std::clamp(decimals, 0, kMaxDecimals);
-  char* out = buffer.data();
+// The magnitude of x as 15 significant digits, then rounded to `decimals` places with halves
+// away from zero; no digit at all when that is zero. x is finite, decimals 0 to kMaxDecimals.
+DecimalDigits RoundToPlaces(double x, int decimals) {
   DecimalDigits d;
   if (x != 0) {
     d = RoundToSignificant15(std::fabs(x));
     d.RoundAtPlace(-decimals);
   }
+  return d;
+}
+
+// Writes RoundToPattern(x, pattern with `decimals` decimals) into `buffer`; gives its end.
+// x is finite.
+char* WritePattern(double x, int decimals, PatternBuffer& buffer) {
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
+  char* out = buffer.data();
+  DecimalDigits d = RoundToPlaces(x, decimals);
   if (d.count > 0 && x < 0) *out++ = '-';
   if (d.count == 0) d.exponent = 0;  // the zero writes as "0.000..."
   out = WritePlaces(d, std::max(d.exponent, 0), 0, out);
@@ -204,10 +211,7 @@ std::string RoundToPattern(double x, std::string_view pattern) {
 
 Result<RoundedValue> RoundForDisplay(double x, int decimals) {
   if (!std::isfinite(x)) return Failure::Overflow;
-  decimals = std::clamp(decimals, 0, kMaxDecimals);
-  if (x == 0) return RoundedValue{0, "0"};
-  DecimalDigits d = RoundToSignificant15(std::fabs(x));
-  d.RoundAtPlace(-decimals);
+  DecimalDigits d = RoundToPlaces(x, std::clamp(decimals, 0, kMaxDecimals));
   d.DropTrailingZeros();
   if (d.count == 0) return RoundedValue{0, "0"};  // the pattern text of a rounded zero is unsigned
 

@@ -83,9 +83,7 @@ void LinearPanel::Change(std::int16_t index) {
   state_.source_value = fill->source_value;
   for (int i = 0; i < 9; ++i) {
     if (i == active) continue;
-    QLineEdit& target = box(i);
-    target.setText(QString::fromStdString(fill->texts[static_cast<std::size_t>(i)]));
-    target.setCursorPosition(0);  // a written number shows from its first digit
+    WriteBox(box(i), QString::fromStdString(fill->texts[static_cast<std::size_t>(i)]));
   }
   state_.converted_value = fill->converted_value;
 }

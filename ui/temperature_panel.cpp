@@ -44,12 +44,6 @@ struct BoxSpec {
   const char* caption;  // UTF-8
 };
 
-// A written number shows from its first digit.
-void Write(QLineEdit& box, const QString& text) {
-  box.setText(text);
-  box.setCursorPosition(0);
-}
-
 constexpr std::array<BoxSpec, 3> kBoxes = {{
     {"Text1", "degrees Celsius", "\u00B0C="},
     {"Text2", "degrees Fahrenheit", "\u00B0F="},
@@ -92,8 +86,8 @@ void TemperaturePanel::Change(Scale source) {
   const core::Result<float> first = conversion.to_first(*value);
   const core::Result<float> second = conversion.to_second(*value);
   if (!first || !second) return;
-  Write(box(conversion.first), QString::fromStdString(core::SingleText(*first)));
-  Write(box(conversion.second), QString::fromStdString(core::SingleText(*second)));
+  WriteBox(box(conversion.first), QString::fromStdString(core::SingleText(*first)));
+  WriteBox(box(conversion.second), QString::fromStdString(core::SingleText(*second)));
 }
 
 void TemperaturePanel::SetStartValues() {

@@ -64,4 +64,9 @@ QLineEdit* MakeBox(QWidget& frame, const QString& name, int index, const QString
   return box;
 }
 
+void WriteBox(QLineEdit& box, const QString& text) {
+  box.setText(text);
+  box.setCursorPosition(0);  // a long number shows from its first digit, not its end
+}
+
 }  // namespace ui

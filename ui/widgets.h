@@ -25,6 +25,8 @@ inline constexpr int kMaxBoxText = 32767;
 // means the box is not a member of an array.
 QLineEdit* MakeBox(QWidget& frame, const QString& name, int index, const QString& unit_in_words,
                    const TwipRect& place);
+// Writes a box's text, as the program does, and shows it from its first character.
+void WriteBox(QLineEdit& box, const QString& text);
 // Sets the widget's background, drawn by the widget itself.
 void FillBackground(QWidget& widget, const QColor& colour);
 // Sets the colour a label's text is drawn in.
