@@ -44,11 +44,10 @@ BENCHMARK(BM_DoubleText);
 void BM_WholeFill(benchmark::State& state) {
   const core::LinearCategory& category =
       core::kLinearCategories[static_cast<std::size_t>(state.range(0))];
-  core::FactorTable table{};
   std::size_t k = 0;
   for (auto _ : state) {
-    const auto fill = core::FillFrom(category, table, static_cast<std::int16_t>(k % 9),
-                                     kTexts[k % kTexts.size()]);
+    const auto fill =
+        core::FillFrom(category, static_cast<std::int16_t>(k % 9), kTexts[k % kTexts.size()]);
     benchmark::DoNotOptimize(fill);
     ++k;
   }

@@ -1,4 +1,4 @@
-#include "core/decimal_digits.h"
+#include "decimal_digits.h"
 
 #include <cassert>
 #include <charconv>

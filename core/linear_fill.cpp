@@ -1,13 +1,14 @@
 #include "core/linear_fill.h"
 
+#include "core/number_text.h"
+
 namespace core {
 
-Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table, std::int16_t active,
+Result<LinearFill> FillFrom(const LinearCategory& category, std::int16_t active,
                             std::string_view active_text) {
   const Result<double> source = ReadDouble(active_text);
   if (!source) return source.error();
-  category.select_unit(table);
-  const int decimals = PatternDecimals(category.pattern);
+  const FactorTable table = Factors(category);
 
   LinearFill fill;
   fill.source_value = *source;
@@ -15,7 +16,7 @@ Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table, 
     if (i == active) continue;
     const Result<double> converted = ConvertUnits(table, active, i, *source);
     if (!converted) return converted.error();
-    Result<RoundedValue> rounded = RoundForDisplay(*converted, decimals);
+    Result<RoundedValue> rounded = RoundForDisplay(*converted, category.decimals);
     if (!rounded) return rounded.error();
     fill.converted_value = rounded->value;
     fill.texts[static_cast<std::size_t>(i)] = std::move(rounded.value().text);

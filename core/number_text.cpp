@@ -10,7 +10,7 @@
 #include <limits>
 #include <system_error>
 
-#include "core/decimal_digits.h"
+#include "decimal_digits.h"
 
 namespace core {
 namespace {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/linear_fill.h"
+#include "core/number_text.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto active = static_cast<std::int16_t>((data[0] >> 2) % 9);
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-  core::FactorTable table{};
-  const core::Result<core::LinearFill> fill = core::FillFrom(category, table, active, text);
+  const core::Result<core::LinearFill> fill = core::FillFrom(category, active, text);
   const core::Result<double> source = core::ReadDouble(text);
   FUZZ_CHECK(fill || !source || fill.error() == core::Failure::Overflow);
   if (!fill) return 0;
@@ -30,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // It is what the three steps give one after the other: convert, round to the pattern as
     // text, read that text back.
     const core::Result<double> converted =
-        core::ConvertUnits(table, active, static_cast<std::int16_t>(i), *source);
+        core::ConvertUnits(core::Factors(category), active, static_cast<std::int16_t>(i), *source);
     FUZZ_CHECK(converted);
     const core::Result<double> rounded =
-        core::ReadDouble(core::RoundToPattern(*converted, category.pattern));
+        core::ReadDouble(core::RoundToPattern(*converted, core::Pattern(category.decimals)));
     FUZZ_CHECK(rounded && core::DoubleText(*rounded) == fill->texts[i]);
   }
   return 0;

@@ -1,6 +1,7 @@
 #include "ui/layout.h"
 
-#include <QStringList>
+#include <QPalette>
+#include <QWidget>
 
 #include "ui/maker.h"
 
@@ -41,36 +42,28 @@ QFont MakeFont(const FontSpec& wanted) {
   return font;
 }
 
-namespace {
-QString CompanyCaption() {
-  return QLatin1String(kCompanyName) + QLatin1Char(' ');
+void SetTextColour(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget.setPalette(palette);
 }
-QString SloganCaption() {
-  return QLatin1String(kSlogan);
-}
-QString HeadingCaption() {
-  return QLatin1String(kHeading);
-}
-QString AddressCaption() {
-  return QLatin1String(kPostalAddress);
-}
-QString TelephoneCaption() {
-  return QLatin1String(kTelephone);
-}
-}  // namespace
 
-const std::array<BannerLabel, 6> kBannerLabels = {{
-    {"Label1", {2400, 0, 3015, 615}, CompanyCaption, {Face::kArialNarrow, 2400, true}, false},
-    {"Label2", {2520, 480, 3855, 375}, SloganCaption, {Face::kArialNarrow, 1425, true}, false},
-    {"Label3",
-     {1440, 1560, 2775, 495},
-     HeadingCaption,
-     {Face::kArialBlack, 1575, true, true},
-     false},
-    {"Label4", {2520, 840, 3255, 255}, AddressCaption, {Face::kArial, 825, true}, false},
-    {"Label5", {2520, 1080, 3375, 255}, TelephoneCaption, {Face::kArial, 825, true, true}, false},
-    {"Label6", {2520, 1320, 3015, 255}, LinkCaption, {Face::kArial, 825, true, false, true}, true},
+void FillBackground(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, colour);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+const std::array<BannerLabel, 5> kBannerLabels = {{
+    {"Label1", {2400, 0, 3015, 615}, kCompanyName, true, {Face::kArialNarrow, 2400, true}},
+    {"Label2", {2520, 480, 3855, 375}, kSlogan, false, {Face::kArialNarrow, 1425, true}},
+    {"Label3", {1440, 1560, 2775, 495}, kHeading, false, {Face::kArialBlack, 1575, true, true}},
+    {"Label4", {2520, 840, 3255, 255}, kPostalAddress, false, {Face::kArial, 825, true}},
+    {"Label5", {2520, 1080, 3375, 255}, kTelephone, false, {Face::kArial, 825, true, true}},
 }};
+const BannerLabel kLinkLabel{
+    "Label6", {2520, 1320, 3015, 255}, kWebAddress, true, {Face::kArial, 825, true, false, true}};
 
 const std::array<LinePlace, 4> kLines = {{
     {"Line1", 165, 1560, 165, 2640},
@@ -79,80 +72,101 @@ const std::array<LinePlace, 4> kLines = {{
     {"Line4", 165, 2640, 5635, 2640},
 }};
 
-const std::array<ButtonPlace, 5> kButtons = {{
-    {"CmdLength", "Length"},
-    {"CmdTime", "Time"},
-    {"CmdMass", "Mass"},
-    {"CmdTemp", "Temp."},
-    {"CmdArea", "Area"},
-}};
-
-TwipRect ButtonRect(std::size_t position) {
-  return {240 + 1080 * static_cast<int>(position), 2040, 975, 375};
+const CategoryLook& LookOf(core::Category category) {
+  static constexpr CategoryLook kLength{"CmdLength",
+                                        "Length",
+                                        "Length",
+                                        "Length",
+                                        "Length1",
+                                        "LabelLength",
+                                        255,
+                                        {{{1350, 495},
+                                          {3000, 615},
+                                          {4680, 615},
+                                          {1320, 615},
+                                          {3000, 615},
+                                          {4680, 615},
+                                          {1320, 615},
+                                          {3000, 615},
+                                          {4680, 615}}}};
+  static constexpr CategoryLook kTime{"CmdTime",
+                                      "Time",
+                                      "Time",
+                                      "Time",
+                                      "Time1",
+                                      "Label7",
+                                      375,
+                                      {{{1350, 495},
+                                        {3030, 495},
+                                        {4700, 615},
+                                        {1320, 495},
+                                        {3030, 495},
+                                        {4700, 615},
+                                        {1320, 495},
+                                        {3000, 495},
+                                        {4700, 495}}}};
+  static constexpr CategoryLook kMass{"CmdMass",
+                                      "Mass",
+                                      "Mass",
+                                      "Mass",
+                                      "Mass1",
+                                      "Label8",
+                                      375,
+                                      {{{1320, 495},
+                                        {3000, 495},
+                                        {4680, 495},
+                                        {1320, 495},
+                                        {3000, 495},
+                                        {4680, 495},
+                                        {1320, 495},
+                                        {3000, 495},
+                                        {4680, 495}}}};
+  static constexpr CategoryLook kTemperature{
+      "CmdTemp", "Temp.",  "Temp", "Temperature",
+      "",        "Label9", 255,    {{{1320, 495}, {3000, 495}, {4680, 495}}}};
+  static constexpr CategoryLook kArea{"CmdArea",
+                                      "Area",
+                                      "Area",
+                                      "Area",
+                                      "Area1",
+                                      "Label10",
+                                      375,
+                                      {{{1320, 495},
+                                        {3000, 495},
+                                        {4680, 495},
+                                        {1350, 495},
+                                        {3000, 495},
+                                        {4680, 495},
+                                        {1320, 495},
+                                        {3000, 495},
+                                        {4680, 615}}}};
+  switch (category) {
+    case core::Category::Length:
+      return kLength;
+    case core::Category::Time:
+      return kTime;
+    case core::Category::Mass:
+      return kMass;
+    case core::Category::Temperature:
+      return kTemperature;
+    case core::Category::Area:
+      break;
+  }
+  return kArea;
 }
 
-TwipRect LinearBoxRect(int index) {
+TwipRect ButtonRect(core::Category category) {
+  return {240 + 1080 * static_cast<int>(category), 2040, 975, 375};
+}
+
+TwipRect BoxRect(int index) {
   return {240 + 1680 * (index % 3), 240 + 360 * (index / 3), 1095, 285};
 }
 
-namespace {
-struct LeftWidth {
-  int left;
-  int width;
-};
-// Per category in the order Length, Time, Mass, Area; then per unit index.
-constexpr std::array<std::array<LeftWidth, 9>, 4> kUnitLabels = {{
-    {{{1350, 495},
-      {3000, 615},
-      {4680, 615},
-      {1320, 615},
-      {3000, 615},
-      {4680, 615},
-      {1320, 615},
-      {3000, 615},
-      {4680, 615}}},
-    {{{1350, 495},
-      {3030, 495},
-      {4700, 615},
-      {1320, 495},
-      {3030, 495},
-      {4700, 615},
-      {1320, 495},
-      {3000, 495},
-      {4700, 495}}},
-    {{{1320, 495},
-      {3000, 495},
-      {4680, 495},
-      {1320, 495},
-      {3000, 495},
-      {4680, 495},
-      {1320, 495},
-      {3000, 495},
-      {4680, 495}}},
-    {{{1320, 495},
-      {3000, 495},
-      {4680, 495},
-      {1350, 495},
-      {3000, 495},
-      {4680, 495},
-      {1320, 495},
-      {3000, 495},
-      {4680, 615}}},
-}};
-constexpr std::array<int, 4> kUnitLabelHeights = {255, 375, 375, 375};
-}  // namespace
-
-TwipRect LinearLabelRect(std::size_t category, int index) {
-  const LeftWidth place = kUnitLabels[category][static_cast<std::size_t>(index)];
-  return {place.left, LinearBoxRect(index).top, place.width, kUnitLabelHeights[category]};
-}
-
-TwipRect TemperatureBoxRect(int index) {
-  return {240 + 1680 * index, 240, 1095, 285};
-}
-
-TwipRect TemperatureLabelRect(int index) {
-  return {1320 + 1680 * index, 240, 495, 255};
+TwipRect LabelRect(core::Category category, int index) {
+  const CategoryLook& look = LookOf(category);
+  const CategoryLook::LeftWidth place = look.label_places[static_cast<std::size_t>(index)];
+  return {place.left, BoxRect(index).top, place.width, look.label_height};
 }
 
 }  // namespace ui

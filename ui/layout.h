@@ -1,19 +1,20 @@
 // Where every control of the window stands, in twips, and the fonts and colours it is drawn with.
 //
-// Positions are kept in twips, 1440 to the inch, as the window was designed; Qt places widgets
-// in device-independent pixels, 96 to the inch, so 15 twips make one pixel. Nothing here uses a
-// layout manager: every control has a fixed rectangle in its container.
+// Places are written in twips, 1440 to the inch, which keeps them exact for the printout; Qt
+// places widgets in device-independent pixels, 96 to the inch, so 15 twips make one pixel.
+// Nothing here uses a layout manager: every control has a fixed rectangle in its container.
 #ifndef UI_LAYOUT_H_
 #define UI_LAYOUT_H_
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
-#include <QString>
 
 #include <array>
-#include <cstddef>
-#include <string_view>
+
+#include "core/units.h"
+
+class QWidget;
 
 namespace ui {
 
@@ -59,23 +60,28 @@ QFont MakeFont(const FontSpec& wanted);
 inline constexpr FontSpec kDefaultFont{Face::kSansSerif, 825};
 inline constexpr FontSpec kUnitLabelFont{Face::kSansSerif, 1200, true};
 
-// Fixed colours in place of the desktop's configurable ones.
-inline const QColor kWindowBackground{255, 255, 255};  // title-bar text colour
-inline const QColor kBannerText{128, 128, 128};        // application workspace
-inline const QColor kLineColour{0, 0, 0};              // window text
-inline const QColor kLabelText{0, 0, 0};               // button text
-inline const QColor kLinkText{0, 0, 255};
-inline const QColor kPanelBackground{255, 255, 255};
+// The window is a white letterhead with grey lettering, black rules and a blue link, as on its
+// printout, whatever the desktop's colour scheme.
+inline const QColor kPaper{255, 255, 255};
+inline const QColor kBannerGrey{128, 128, 128};
+inline const QColor kInk{0, 0, 0};  // the rules and the unit labels
+inline const QColor kLinkBlue{0, 0, 255};
+
+// The colour the widget's own text is drawn in.
+void SetTextColour(QWidget& widget, const QColor& colour);
+// A background the widget paints itself, in place of its parent's.
+void FillBackground(QWidget& widget, const QColor& colour);
 
 // The banner and the heading: labels directly on the window, transparent, bold, left-aligned.
 struct BannerLabel {
   const char* name;
   TwipRect rect;
-  QString (*text)();
+  const char* text;
+  bool trailing_blank;  // the caption ends in one blank after the text
   FontSpec font;
-  bool link;  // blue instead of the banner grey
 };
-extern const std::array<BannerLabel, 6> kBannerLabels;  // Label1 to Label6
+extern const std::array<BannerLabel, 5> kBannerLabels;  // Label1 to Label5
+extern const BannerLabel kLinkLabel;                    // Label6, the web address
 inline constexpr TwipRect kPicture1{0, 240, 2295, 1095};
 
 // The ruled box around the heading and the buttons: lines of one pixel, drawn end to end.
@@ -85,25 +91,33 @@ struct LinePlace {
 };
 extern const std::array<LinePlace, 4> kLines;
 
-// Category buttons in one row, left to right: Length, Time, Mass, Temp., Area.
-struct ButtonPlace {
-  const char* name;
-  const char* caption;
+// What the window shows of one category: its button, its panel and the panel's unit labels.
+struct CategoryLook {
+  const char* button;          // "CmdLength"
+  const char* button_caption;  // "Length", "Temp."
+  const char* frame;           // the panel: "Length", "Temp"
+  const char* frame_caption;   // "Length", "Temperature"
+  const char* boxes;           // the box array, "Length1"; the temperature boxes are no array
+  const char* labels;          // the label array, "LabelLength"
+  int label_height;            // twips
+  struct LeftWidth {
+    int left;
+    int width;
+  };
+  std::array<LeftWidth, 9> label_places;  // twips; the temperature panel has three labels
 };
-extern const std::array<ButtonPlace, 5> kButtons;
-TwipRect ButtonRect(std::size_t position);
+const CategoryLook& LookOf(core::Category category);
+
+// The category buttons stand in one row, in the order of the categories.
+TwipRect ButtonRect(core::Category category);
 
 // All five panels share this rectangle.
 inline constexpr TwipRect kPanelRect{240, 2760, 5415, 1455};
 
-// Box i of a linear panel: row i / 3, column i % 3.
-TwipRect LinearBoxRect(int index);
-// Label i of the linear category with the given position in core::kLinearCategories.
-TwipRect LinearLabelRect(std::size_t category, int index);
-
-// The temperature panel: one row of three boxes, each followed by its label.
-TwipRect TemperatureBoxRect(int index);
-TwipRect TemperatureLabelRect(int index);
+// Box i of a panel: row i / 3, column i % 3. The temperature boxes are the first row.
+TwipRect BoxRect(int index);
+// The unit label beside box i of the category's panel.
+TwipRect LabelRect(core::Category category, int index);
 
 }  // namespace ui
 

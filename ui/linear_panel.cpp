@@ -1,19 +1,14 @@
 #include "ui/linear_panel.h"
 
-#include <QEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include <string>
-#include <utility>
 
 #include "core/linear_fill.h"
-#include "ui/flag_guard.h"
 #include "ui/key_codes.h"
 #include "ui/layout.h"
-#include "ui/widgets.h"
 
 namespace ui {
 namespace {
@@ -25,48 +20,39 @@ bool IsBoxIndex(std::int16_t index) {
 
 }  // namespace
 
-LinearPanel::LinearPanel(std::size_t category, QWidget& client, LinearState& state,
-                         KeyPressHandler key_press, ChangeHandler change)
-    : QObject(&client),
-      category_(core::kLinearCategories[category]),
-      state_(state),
-      key_press_(std::move(key_press)) {
-  const QString name = QString::fromUtf8(category_.name);
-  frame_ = MakeFrame(client, name, name);
+LinearPanel::LinearPanel(const core::LinearCategory& category, LinearState& shared, QWidget* parent)
+    : CategoryPanel(category.category, parent), category_(category), shared_(shared) {
   for (int i = 0; i < 9; ++i) {
-    const core::Unit& unit = category_.units[static_cast<std::size_t>(i)];
-    labels_[static_cast<std::size_t>(i)] =
-        MakeUnitLabel(*frame_, QString::fromUtf8(category_.labels), i,
-                      QString::fromUtf8(unit.caption), LinearLabelRect(category, i));
+    AddLabel(i, QString::fromUtf8(category.units[static_cast<std::size_t>(i)].caption));
   }
   // Boxes come after the labels, so a box is drawn over a label it overlaps.
+  const QString array = QLatin1String(LookOf(category.category).boxes);
   for (int i = 0; i < 9; ++i) {
-    QLineEdit* box = MakeBox(*frame_, QString::fromUtf8(category_.boxes), i,
-                             QString::fromUtf8(category_.units[static_cast<std::size_t>(i)].name),
-                             LinearBoxRect(i));
+    QLineEdit* box =
+        AddBox(i, array, true, QString::fromUtf8(category.units[static_cast<std::size_t>(i)].name));
     box->setText(QStringLiteral("0"));
     // Text from an input method would reach the box without a key press, past the filter.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
     const auto index = static_cast<std::int16_t>(i);
-    connect(box, &QLineEdit::textChanged, this, [change, index] { change(index); });
+    connect(box, &QLineEdit::textChanged, this, [this, index] { Change(index); });
     boxes_[static_cast<std::size_t>(i)] = box;
   }
 }
 
-void LinearPanel::KeyPress(std::int16_t index, std::int16_t& key_ascii) {
+void LinearPanel::KeyPress(std::int16_t index, std::int16_t& keyAscii) {
   if (!IsBoxIndex(index)) return;
-  const bool digit = key_ascii >= '0' && key_ascii <= '9';
-  if (digit || key_ascii == 8) {
+  const bool digit = keyAscii >= '0' && keyAscii <= '9';
+  if (digit || keyAscii == 8) {
     // accepted
-  } else if (key_ascii == '.') {
+  } else if (keyAscii == '.') {
     const QLineEdit& edit = box(index);
     const bool all_selected = edit.selectedText().size() == edit.text().size();
-    if (!all_selected && edit.text().contains(QLatin1Char('.'))) key_ascii = 0;
+    if (!all_selected && edit.text().contains(QLatin1Char('.'))) keyAscii = 0;
   } else {
-    key_ascii = 0;
+    keyAscii = 0;
   }
-  state_.active_index = index;
+  shared_.active_index = index;
 }
 
 void LinearPanel::Change(std::int16_t index) {
@@ -74,18 +60,18 @@ void LinearPanel::Change(std::int16_t index) {
   const QString changed = box(index).text();
   if (changed.isEmpty() || changed == QLatin1String(".")) return;
 
-  FlagGuard filling(filling_);
-  const std::int16_t active = state_.active_index;
+  const QScopedValueRollback<bool> filling(filling_, true);
+  const std::int16_t active = shared_.active_index;
   const std::string source = box(active).text().toStdString();
-  const core::Result<core::LinearFill> fill = core::FillFrom(category_, table_, active, source);
+  const core::Result<core::LinearFill> fill = core::FillFrom(category_, active, source);
   if (!fill) return;  // unreadable or overflowing: every box keeps its text
 
-  state_.source_value = fill->source_value;
+  shared_.source_value = fill->source_value;
   for (int i = 0; i < 9; ++i) {
     if (i == active) continue;
     WriteBox(box(i), QString::fromStdString(fill->texts[static_cast<std::size_t>(i)]));
   }
-  state_.converted_value = fill->converted_value;
+  shared_.converted_value = fill->converted_value;
 }
 
 bool LinearPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -101,9 +87,9 @@ bool LinearPanel::eventFilter(QObject* watched, QEvent* event) {
   const bool several = text.size() > 1 && *code == text.front().unicode();
   bool refused = false;
   for (qsizetype i = 0; i < (several ? text.size() : 1); ++i) {
-    auto key_ascii = static_cast<std::int16_t>(several ? text[i].unicode() : *code);
-    key_press_(index, key_ascii);
-    refused = refused || key_ascii == 0;
+    auto keyAscii = static_cast<std::int16_t>(several ? text[i].unicode() : *code);
+    KeyPress(index, keyAscii);
+    refused = refused || keyAscii == 0;
   }
   return refused;  // a refused character never reaches the box
 }

@@ -19,10 +19,6 @@ QString WindowTitle() {
   return QStringLiteral("Brelvan, Inc. Unit Converter (%1)").arg(QLatin1String(kWebAddress));
 }
 
-QString LinkCaption() {
-  return QLatin1String(kWebAddress) + QLatin1Char(' ');
-}
-
 QString AboutText() {
   const QString credit =
       QStringLiteral("%1 %2 by %3 (%4)")

@@ -10,13 +10,11 @@ inline constexpr char kCompanyName[] = "Brelvan, Inc";  // the banner adds one b
 inline constexpr char kSlogan[] = "Every measure, every time";
 inline constexpr char kPostalAddress[] = "4410 Quarry Road, Millbrook, OH 43099";
 inline constexpr char kTelephone[] = "Tel (614) 555-0142  FAX (614) 555-0143";
-inline constexpr char kWebAddress[] = "http://www.brelvan.example/";
+inline constexpr char kWebAddress[] = "http://www.brelvan.example/";  // the link adds one blank
 inline constexpr char kHeading[] = "Unit Converter";
 
 // "Brelvan, Inc. Unit Converter (http://www.brelvan.example/)"
 QString WindowTitle();
-// The caption of the link label: the web address followed by one blank.
-QString LinkCaption();
 // The About box's text: a credit line, CR LF, then the copyright notice and the disclaimer.
 QString AboutText();
 

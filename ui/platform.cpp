@@ -15,8 +15,6 @@ class DesktopPlatform final : public Platform {
  public:
   void OpenUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 
-  void ShowHandPointer(QWidget& widget) override { widget.setCursor(Qt::PointingHandCursor); }
-
   void ShowMessage(QWidget* owner, const QString& title, const QString& text) override {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
     box.exec();

@@ -19,15 +19,13 @@ class Platform {
   // Asks the desktop to open the address in the default web browser; returns at once and
   // reports nothing.
   virtual void OpenUrl(const QUrl& url) = 0;
-  // Shows the hand pointer while the mouse is over the widget.
-  virtual void ShowHandPointer(QWidget& widget) = 0;
   // A modal message box with a title, the text, one OK button and no icon.
   virtual void ShowMessage(QWidget* owner, const QString& title, const QString& text) = 0;
   // The system's default printer, or nothing when none is installed.
   virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
 };
 
-// The desktop itself: Qt's desktop services, cursors, message boxes and printers.
+// The desktop itself: Qt's desktop services, message boxes and printers.
 Platform& SystemPlatform();
 
 }  // namespace ui

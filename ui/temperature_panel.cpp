@@ -1,19 +1,14 @@
 #include "ui/temperature_panel.h"
 
-#include <QEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include <string>
 
 #include "core/number_text.h"
 #include "core/temperature.h"
-#include "ui/flag_guard.h"
 #include "ui/key_codes.h"
-#include "ui/layout.h"
-#include "ui/widgets.h"
 
 namespace ui {
 
@@ -21,51 +16,40 @@ namespace {
 
 using Formula = core::Result<float> (*)(float);
 
-struct Conversion {
+// One scale: its box, its label, and the two other scales it converts into, in writing order.
+struct ScaleBox {
+  const char* name;
+  const char* unit_in_words;
+  const char* caption;  // UTF-8
   TemperaturePanel::Scale first;
   Formula to_first;
   TemperaturePanel::Scale second;
   Formula to_second;
 };
 
-// Per source scale: its two targets in the order they are written.
-constexpr std::array<Conversion, 3> kConversions = {{
-    {TemperaturePanel::kFahrenheit, core::CelsiusToFahrenheit, TemperaturePanel::kKelvin,
-     core::CelsiusToKelvin},
-    {TemperaturePanel::kCelsius, core::FahrenheitToCelsius, TemperaturePanel::kKelvin,
-     core::FahrenheitToKelvin},
-    {TemperaturePanel::kCelsius, core::KelvinToCelsius, TemperaturePanel::kFahrenheit,
-     core::KelvinToFahrenheit},
-}};
-
-struct BoxSpec {
-  const char* name;
-  const char* unit_in_words;
-  const char* caption;  // UTF-8
-};
-
-constexpr std::array<BoxSpec, 3> kBoxes = {{
-    {"Text1", "degrees Celsius", "\u00B0C="},
-    {"Text2", "degrees Fahrenheit", "\u00B0F="},
-    {"Text3", "kelvins", "\u00B0K"},
+constexpr std::array<ScaleBox, 3> kScales = {{
+    {"Text1", "degrees Celsius", "\u00B0C=", TemperaturePanel::kFahrenheit,
+     core::CelsiusToFahrenheit, TemperaturePanel::kKelvin, core::CelsiusToKelvin},
+    {"Text2", "degrees Fahrenheit", "\u00B0F=", TemperaturePanel::kCelsius,
+     core::FahrenheitToCelsius, TemperaturePanel::kKelvin, core::FahrenheitToKelvin},
+    {"Text3", "kelvins", "\u00B0K", TemperaturePanel::kCelsius, core::KelvinToCelsius,
+     TemperaturePanel::kFahrenheit, core::KelvinToFahrenheit},
 }};
 
 }  // namespace
 
-TemperaturePanel::TemperaturePanel(QWidget& client, bool& updating)
-    : QObject(&client), updating_(updating) {
-  frame_ = MakeFrame(client, QStringLiteral("Temp"), QStringLiteral("Temperature"));
+TemperaturePanel::TemperaturePanel(QWidget* parent)
+    : CategoryPanel(core::Category::Temperature, parent) {
   for (int i = 0; i < 3; ++i) {
-    labels_[static_cast<std::size_t>(i)] = MakeUnitLabel(
-        *frame_, QStringLiteral("Label9"), i,
-        QString::fromUtf8(kBoxes[static_cast<std::size_t>(i)].caption), TemperatureLabelRect(i));
+    AddLabel(i, QString::fromUtf8(kScales[static_cast<std::size_t>(i)].caption));
   }
   for (int i = 0; i < 3; ++i) {
-    const BoxSpec& scale_box = kBoxes[static_cast<std::size_t>(i)];
-    boxes_[static_cast<std::size_t>(i)] =
-        MakeBox(*frame_, QLatin1String(scale_box.name), -1, QLatin1String(scale_box.unit_in_words),
-                TemperatureBoxRect(i));
-    boxes_[static_cast<std::size_t>(i)]->installEventFilter(this);
+    const ScaleBox& scale = kScales[static_cast<std::size_t>(i)];
+    QLineEdit* box =
+        AddBox(i, QLatin1String(scale.name), false, QLatin1String(scale.unit_in_words));
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textChanged, this, [this, i] { Change(static_cast<Scale>(i)); });
+    boxes_[static_cast<std::size_t>(i)] = box;
   }
 }
 
@@ -79,19 +63,19 @@ void TemperaturePanel::Change(Scale source) {
   const std::string text = box(source).text().toStdString();
   if (text.empty() || !core::IsValidEntry(text)) return;
 
-  FlagGuard updating(updating_);
-  const Conversion& conversion = kConversions[static_cast<std::size_t>(source)];
+  const QScopedValueRollback<bool> updating(updating_, true);
+  const ScaleBox& scale = kScales[static_cast<std::size_t>(source)];
   const core::Result<float> value = core::ReadSingle(text);
   if (!value) return;
-  const core::Result<float> first = conversion.to_first(*value);
-  const core::Result<float> second = conversion.to_second(*value);
+  const core::Result<float> first = scale.to_first(*value);
+  const core::Result<float> second = scale.to_second(*value);
   if (!first || !second) return;
-  WriteBox(box(conversion.first), QString::fromStdString(core::SingleText(*first)));
-  WriteBox(box(conversion.second), QString::fromStdString(core::SingleText(*second)));
+  WriteBox(box(scale.first), QString::fromStdString(core::SingleText(*first)));
+  WriteBox(box(scale.second), QString::fromStdString(core::SingleText(*second)));
 }
 
 void TemperaturePanel::SetStartValues() {
-  FlagGuard updating(updating_);
+  const QScopedValueRollback<bool> updating(updating_, true);
   for (QLineEdit* box : boxes_) box->setText(QStringLiteral("0"));
 }
 

@@ -194,9 +194,7 @@ TEST(LinearCategories, WalkThroughsShowTheStoredFactorsResults) {
         "86400000000000"}},
   };
   for (const auto& c : cases) {
-    FactorTable table{};
-    const Result<LinearFill> fill =
-        FillFrom(kLinearCategories[c.category], table, c.active, c.text);
+    const Result<LinearFill> fill = FillFrom(kLinearCategories[c.category], c.active, c.text);
     ASSERT_TRUE(fill);
     for (std::size_t i = 0; i < 9; ++i) {
       EXPECT_EQ(c.expected[i], fill->texts[i])

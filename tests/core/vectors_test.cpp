@@ -77,8 +77,7 @@ TEST(ReferenceVectors, WholePanelFills) {
     ASSERT_GE(row.size(), 4u);
     const auto category = std::stoul(row[0]);
     const auto active = static_cast<std::int16_t>(std::stoi(row[1]));
-    FactorTable table{};
-    const Result<LinearFill> fill = FillFrom(kLinearCategories[category], table, active, row[2]);
+    const Result<LinearFill> fill = FillFrom(kLinearCategories[category], active, row[2]);
     if (row.size() == 4) {  // a failure
       ASSERT_FALSE(fill) << row[2];
       ASSERT_EQ(row[3], fill.error() == Failure::Overflow ? "Overflow" : "Unreadable") << row[2];

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -25,17 +24,21 @@
 #include <vector>
 
 #include "core/linear_fill.h"
+#include "core/number_text.h"
 #include "core/temperature.h"
+#include "ui/category_panel.h"
+#include "ui/layout.h"
 #include "ui_test_support.h"
 
 namespace {
 
-// Panels in the order of the buttons; the linear ones map to core::kLinearCategories.
-constexpr std::array<const char*, 5> kButtons = {"CmdLength", "CmdTime", "CmdMass", "CmdTemp",
-                                                 "CmdArea"};
-constexpr std::array<const char*, 5> kFrames = {"Length", "Time", "Mass", "Temp", "Area"};
-constexpr std::array<int, 5> kLinearCategory = {0, 1, 2, -1, 3};
-constexpr int kTemperaturePanel = 3;
+// Panels and their buttons are numbered by their categories.
+constexpr std::size_t kPanels = core::kCategoryCount;
+constexpr int kTemperaturePanel = static_cast<int>(core::Category::Temperature);
+
+const ui::CategoryLook& Look(std::size_t panel) {
+  return ui::LookOf(static_cast<core::Category>(panel));
+}
 
 enum class Kind { Key, HomeDelete, SelectAll, Insert, ClipboardPaste, Click };
 
@@ -68,7 +71,7 @@ QString Describe(const Event& e) {
     case Kind::ClipboardPaste:
       return QString("paste %1 into box %2").arg(shown(e.text)).arg(e.box);
     case Kind::Click:
-      return QString("click %1").arg(kButtons[static_cast<std::size_t>(e.panel)]);
+      return QString("click %1").arg(Look(static_cast<std::size_t>(e.panel)).button);
   }
   return {};
 }
@@ -187,13 +190,11 @@ std::vector<Event> MakeEvents(std::uint64_t seed, int count) {
 class Storm {
  public:
   Storm() : form_(platform_) {
-    for (std::size_t p = 0; p < kFrames.size(); ++p) {
-      frames_[p] = form_.findChild<QGroupBox*>(kFrames[p]);
-      buttons_[p] = form_.findChild<QPushButton*>(kButtons[p]);
-      for (int i = 0; i < (p == kTemperaturePanel ? 3 : 9); ++i) {
-        QLineEdit* box = p == kTemperaturePanel
-                             ? uitest::Box(form_, ("Text" + std::to_string(i + 1)).c_str())
-                             : uitest::Box(form_, (std::string(kFrames[p]) + "1").c_str(), i);
+    for (std::size_t p = 0; p < kPanels; ++p) {
+      frames_[p] = form_.findChild<ui::CategoryPanel*>(Look(p).frame);
+      buttons_[p] = form_.findChild<QPushButton*>(Look(p).button);
+      for (QLineEdit* box : frames_[p]->boxes()) {
+        const std::size_t i = boxes_[p].size();
         boxes_[p].push_back(box);
         QObject::connect(box, &QLineEdit::textChanged, [this, p, i] { changed_[p][i] = true; });
       }
@@ -236,12 +237,12 @@ class Storm {
     }
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    if (form_.Updating()) return QString("Updating stayed raised");
-    if (form_.LinearFillInProgress()) return QString("a linear fill guard stayed raised");
+    if (uitest::Updating(form_)) return QString("Updating stayed raised");
+    if (uitest::LinearFillInProgress(form_)) return QString("a linear fill guard stayed raised");
     const auto after = Snapshot();
-    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+    for (std::size_t p = 0; p < kPanels; ++p) {
       if (static_cast<int>(p) != panel && before[p] != after[p]) {
-        return QString("hidden panel %1 changed").arg(kFrames[p]);
+        return QString("hidden panel %1 changed").arg(Look(p).frame);
       }
     }
     if (e.kind == Kind::Click) {
@@ -249,7 +250,7 @@ class Storm {
       return std::nullopt;
     }
     return panel == kTemperaturePanel
-               ? CheckTemperature(box, before[3], after[3])
+               ? CheckTemperature(box, before[kTemperaturePanel], after[kTemperaturePanel])
                : CheckLinear(panel, box, before[static_cast<std::size_t>(panel)],
                              after[static_cast<std::size_t>(panel)]);
   }
@@ -257,9 +258,9 @@ class Storm {
  private:
   using Texts = std::vector<QString>;
 
-  std::array<Texts, 5> Snapshot() const {
-    std::array<Texts, 5> texts;
-    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+  std::array<Texts, kPanels> Snapshot() const {
+    std::array<Texts, kPanels> texts;
+    for (std::size_t p = 0; p < kPanels; ++p) {
       for (const QLineEdit* box : boxes_[p]) texts[p].push_back(box->text());
     }
     return texts;
@@ -267,7 +268,7 @@ class Storm {
 
   int VisiblePanel() const {
     int visible = -1;
-    for (std::size_t p = 0; p < kFrames.size(); ++p) {
+    for (std::size_t p = 0; p < kPanels; ++p) {
       if (!frames_[p]->isHidden()) {
         if (visible >= 0) return -1;
         visible = static_cast<int>(p);
@@ -298,11 +299,8 @@ class Storm {
 
     const std::int16_t active = form_.ActiveIndex();
     if (active < 0 || active > 8) return QString("ActiveIndex %1 out of range").arg(active);
-    core::FactorTable table{};
-    const auto fill =
-        core::FillFrom(core::kLinearCategories[static_cast<std::size_t>(
-                           kLinearCategory[static_cast<std::size_t>(panel)])],
-                       table, active, after[static_cast<std::size_t>(active)].toStdString());
+    const auto fill = core::FillFrom(*core::FindLinear(static_cast<core::Category>(panel)), active,
+                                     after[static_cast<std::size_t>(active)].toStdString());
     if (!fill) return only_j_changed();
     for (std::size_t i = 0; i < 9; ++i) {
       if (static_cast<int>(i) == active) continue;
@@ -359,10 +357,10 @@ class Storm {
 
   uitest::FakePlatform platform_;
   Form1 form_;
-  std::array<QGroupBox*, 5> frames_{};
-  std::array<QPushButton*, 5> buttons_{};
-  std::array<std::vector<QLineEdit*>, 5> boxes_;
-  std::array<std::array<bool, 9>, 5> changed_{};
+  std::array<ui::CategoryPanel*, kPanels> frames_{};
+  std::array<QPushButton*, kPanels> buttons_{};
+  std::array<std::vector<QLineEdit*>, kPanels> boxes_;
+  std::array<std::array<bool, 9>, kPanels> changed_{};
 };
 
 struct Outcome {

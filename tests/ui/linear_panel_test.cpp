@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/linear_panel.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -37,7 +38,7 @@ TEST_F(LinearPanelTest, StartsWithZeroInEveryBoxAndNoFill) {
     EXPECT_EQ(std::vector<QString>(9, "0"), Texts(form, boxes)) << boxes;
   }
   EXPECT_EQ(0, form.ActiveIndex());
-  EXPECT_FALSE(form.LinearFillInProgress());
+  EXPECT_FALSE(uitest::LinearFillInProgress(form));
 }
 
 TEST_F(LinearPanelTest, TypedEntryFillsTheEightOtherBoxes) {
@@ -88,7 +89,7 @@ TEST_F(LinearPanelTest, TypedEntryFillsTheEightOtherBoxes) {
     Type(box, c.typed);
     EXPECT_EQ(c.expected, Texts(form, c.boxes)) << c.boxes << " " << c.index;
     EXPECT_EQ(c.index, form.ActiveIndex());
-    EXPECT_FALSE(form.LinearFillInProgress());
+    EXPECT_FALSE(uitest::LinearFillInProgress(form));
   }
 }
 
@@ -168,10 +169,11 @@ TEST_F(LinearPanelTest, TextNotTypedKeyByKeyCannotSlipPastTheFilter) {
 TEST_F(LinearPanelTest, HandlersIgnoreIndicesOutsideTheArray) {
   Type(Box(form, "Length1", 4), "7");
   const std::vector<QString> before = Texts(form, "Length1");
+  auto* panel = form.findChild<ui::LinearPanel*>("Length");
   for (const std::int16_t index : {std::int16_t{-1}, std::int16_t{9}, std::int16_t{32767}}) {
     std::int16_t key = '5';
-    form.Length1_KeyPress(index, key);
-    form.Length1_Change(index);
+    panel->KeyPress(index, key);
+    panel->Change(index);
     EXPECT_EQ(4, form.ActiveIndex()) << index;
     EXPECT_EQ(before, Texts(form, "Length1")) << index;
   }
@@ -338,7 +340,7 @@ TEST_F(LinearPanelTest, UnconvertibleEntriesWriteNothing) {
     box->insert(c.inserted);
     expected[static_cast<std::size_t>(c.index)] = c.inserted;
     EXPECT_EQ(expected, Texts(form, c.boxes)) << c.inserted.toStdString();
-    EXPECT_FALSE(form.LinearFillInProgress());
+    EXPECT_FALSE(uitest::LinearFillInProgress(form));
 
     ClearByTyping(box);
     Type(box, "3");
@@ -386,13 +388,13 @@ TEST_F(LinearPanelTest, FillWritesEachOtherBoxOnceUnderTheGuard) {
   for (int i = 0; i < 9; ++i) {
     QObject::connect(Box(form, "Area1", i), &QLineEdit::textChanged, &form, [&, i] {
       ++writes[i];
-      if (i != 4) all_guarded = all_guarded && form.LinearFillInProgress();
+      if (i != 4) all_guarded = all_guarded && uitest::LinearFillInProgress(form);
     });
   }
   Click("CmdArea");
   Type(Box(form, "Area1", 4), "7");  // "07"
   EXPECT_TRUE(all_guarded);
-  EXPECT_FALSE(form.LinearFillInProgress());
+  EXPECT_FALSE(uitest::LinearFillInProgress(form));
   const std::map<int, int> once = {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1},
                                    {5, 1}, {6, 1}, {7, 1}, {8, 1}};
   EXPECT_EQ(once, writes);

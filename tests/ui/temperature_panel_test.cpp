@@ -31,7 +31,7 @@ class TemperaturePanelTest : public ::testing::Test {
 
 TEST_F(TemperaturePanelTest, StartsAtZeroInAllThreeBoxes) {
   EXPECT_EQ((std::array<QString, 3>{"0", "0", "0"}), Texts());
-  EXPECT_FALSE(form.Updating());
+  EXPECT_FALSE(uitest::Updating(form));
 }
 
 TEST_F(TemperaturePanelTest, TypedEntryConvertsIntoTheTwoOtherScales) {
@@ -54,7 +54,7 @@ TEST_F(TemperaturePanelTest, TypedEntryConvertsIntoTheTwoOtherScales) {
     ClearByTyping(Scale(c.source));
     Type(Scale(c.source), c.typed);
     EXPECT_EQ(c.expected, Texts()) << c.typed.toStdString();
-    EXPECT_FALSE(form.Updating());
+    EXPECT_FALSE(uitest::Updating(form));
   }
 }
 
@@ -92,7 +92,7 @@ TEST_F(TemperaturePanelTest, UnconvertibleEntriesChangeNeitherTarget) {
     Scale(0)->insert(entry);
     EXPECT_EQ((std::array<QString, 3>{entry, before[1], before[2]}), Texts())
         << entry.toStdString();
-    EXPECT_FALSE(form.Updating()) << entry.toStdString();
+    EXPECT_FALSE(uitest::Updating(form)) << entry.toStdString();
   }
   ClearByTyping(Scale(0));
   Type(Scale(0), "100");
@@ -107,7 +107,7 @@ TEST_F(TemperaturePanelTest, SecondTargetOverflowLeavesTheFirstAsWell) {
   Scale(2)->selectAll();
   Scale(2)->insert("3" + QString(38, '0'));
   EXPECT_EQ((std::array<QString, 3>{before[0], before[1], "3" + QString(38, '0')}), Texts());
-  EXPECT_FALSE(form.Updating());
+  EXPECT_FALSE(uitest::Updating(form));
 }
 
 // The program's own writes run the targets' handlers while the busy flag is raised, so they
@@ -116,13 +116,13 @@ TEST_F(TemperaturePanelTest, WritesIntoTargetsHappenUnderTheBusyFlag) {
   std::vector<bool> flag_during_writes;
   for (int target : {0, 2}) {
     QObject::connect(Scale(target), &QLineEdit::textChanged, &form,
-                     [&] { flag_during_writes.push_back(form.Updating()); });
+                     [&] { flag_during_writes.push_back(uitest::Updating(form)); });
   }
   ClearByTyping(Scale(1));
   Type(Scale(1), "98.6");
   // "98." converts to what "98" did, so its writes change no text and signal nothing.
   EXPECT_EQ(std::vector<bool>(6, true), flag_during_writes);
-  EXPECT_FALSE(form.Updating());
+  EXPECT_FALSE(uitest::Updating(form));
 }
 
 TEST_F(TemperaturePanelTest, EveryKeyReachesTheBoxButAltCombinations) {
@@ -138,7 +138,7 @@ TEST_F(TemperaturePanelTest, LoadHandlerWritesZeroWithoutConverting) {
   Type(Scale(0), "37");
   form.Form_Load();
   EXPECT_EQ((std::array<QString, 3>{"0", "0", "0"}), Texts());
-  EXPECT_FALSE(form.Updating());
+  EXPECT_FALSE(uitest::Updating(form));
   // A conversion after it would have made Kelvin 273.15.
   Type(Scale(0), "5");
   EXPECT_EQ((std::array<QString, 3>{"05", "41", "278.15"}), Texts());

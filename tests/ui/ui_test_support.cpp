@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "ui/linear_panel.h"
+#include "ui/temperature_panel.h"
+
 namespace uitest {
 
 std::unique_ptr<QPrinter> FakePlatform::DefaultPrinter() {
@@ -39,6 +44,15 @@ QLabel* Label(const Form1& form, const char* name, int index) {
 }
 QWidget* Control(const Form1& form, const char* name, int index) {
   return Find<QWidget>(form, name, index);
+}
+
+bool LinearFillInProgress(const Form1& form) {
+  const QList<ui::LinearPanel*> panels = form.findChildren<ui::LinearPanel*>();
+  return std::any_of(panels.begin(), panels.end(), [](auto* panel) { return panel->filling(); });
+}
+
+bool Updating(const Form1& form) {
+  return form.findChild<ui::TemperaturePanel*>()->Updating();
 }
 
 std::vector<QString> Texts(const Form1& form, const char* boxes) {

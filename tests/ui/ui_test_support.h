@@ -32,14 +32,12 @@ class FakePlatform : public ui::Platform {
   };
 
   void OpenUrl(const QUrl& url) override { opened.push_back(url); }
-  void ShowHandPointer(QWidget& /*widget*/) override { ++hand_pointers; }
   void ShowMessage(QWidget* /*owner*/, const QString& title, const QString& text) override {
     messages.push_back({title, text});
   }
   std::unique_ptr<QPrinter> DefaultPrinter() override;
 
   std::vector<QUrl> opened;
-  int hand_pointers = 0;
   std::vector<Message> messages;
   QString pdf_path;
 };
@@ -48,6 +46,11 @@ class FakePlatform : public ui::Platform {
 QLineEdit* Box(const Form1& form, const char* name, int index = -1);
 QLabel* Label(const Form1& form, const char* name, int index = -1);
 QWidget* Control(const Form1& form, const char* name, int index = -1);
+
+// True while a fill of any linear panel writes its boxes.
+bool LinearFillInProgress(const Form1& form);
+// The temperature panel's busy flag.
+bool Updating(const Form1& form);
 
 // The texts of the nine boxes of a box array.
 std::vector<QString> Texts(const Form1& form, const char* boxes);

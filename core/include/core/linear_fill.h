@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/number_text.h"
+#include "core/result.h"
 #include "core/units.h"
 
 namespace core {
@@ -19,12 +19,12 @@ struct LinearFill {
   std::array<std::string, 9> texts;
 };
 
-// Reads `active_text`, refills `table` with the category's procedure, and for each other index i
-// in ascending order converts, rounds through the category's pattern and makes the display text.
+// Reads `active_text`, and for each other index i in ascending order converts it with the
+// category's factors, rounds it through the category's pattern and makes the display text.
 // Fails, giving no texts at all, when the text cannot be read or any step overflows.
-//   FillFrom(Length, table, 7, "5") -> texts "1.6666667", "1.524", ..., "59.9999998"
-//   FillFrom(Length, table, 1, "abc") -> Failure::Unreadable
-Result<LinearFill> FillFrom(const LinearCategory& category, FactorTable& table, std::int16_t active,
+//   FillFrom(kLength, 7, "5") -> texts "1.6666667", "1.524", ..., "59.9999998"
+//   FillFrom(kLength, 1, "abc") -> Failure::Unreadable
+Result<LinearFill> FillFrom(const LinearCategory& category, std::int16_t active,
                             std::string_view active_text);
 
 }  // namespace core

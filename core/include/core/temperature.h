@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "core/number_text.h"
+#include "core/result.h"
 
 namespace core {
 

@@ -7,38 +7,10 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
+
+#include "core/result.h"
 
 namespace core {
-
-// Why a reading or a conversion gave no value.
-enum class Failure {
-  Unreadable,  // the text is not a number
-  Overflow,    // the value lies beyond the largest finite value of its type
-};
-
-// A value, or the reason there is none. Tests true when it holds a value.
-template <class T>
-class Result {
- public:
-  constexpr Result(T value)
-      : value_(std::move(value)), has_value_(true) {}  // NOLINT: implicit by design
-  constexpr Result(Failure failure) : failure_(failure), has_value_(false) {}  // NOLINT
-
-  constexpr explicit operator bool() const { return has_value_; }
-  constexpr bool has_value() const { return has_value_; }
-  // Only when the result holds a value.
-  constexpr const T& value() const { return value_; }
-  constexpr const T& operator*() const { return value_; }
-  constexpr const T* operator->() const { return &value_; }
-  // Only when the result holds no value.
-  constexpr Failure error() const { return failure_; }
-
- private:
-  T value_{};
-  Failure failure_ = Failure::Unreadable;
-  bool has_value_;
-};
 
 // Reads a number text: spaces, an optional sign, digits with at most one ".", an optional
 // exponent ("E" or "e", optional sign, digits), an optional trailing sign instead of a leading
@@ -86,6 +58,12 @@ std::string SingleText(float x);
 // The number of decimals of a rounding pattern: the characters after its ".".
 //   PatternDecimals("###0.0000000") -> 7
 int PatternDecimals(std::string_view pattern);
+
+// The rounding pattern with `decimals` decimals, 0 to 12.
+//   Pattern(7) -> "###0.0000000"   Pattern(0) -> "###0."
+constexpr std::string_view Pattern(int decimals) {
+  return std::string_view("###0.000000000000").substr(0, static_cast<std::size_t>(5 + decimals));
+}
 
 // What a linear box shows for a converted value x, with a pattern of `decimals` decimals: the
 // double ReadDouble(RoundToPattern(x, pattern)) and its DoubleText, in one pass. Overflow only

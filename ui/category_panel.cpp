@@ -1,0 +1,62 @@
+#include "ui/category_panel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ui/layout.h"
+
+namespace ui {
+
+CategoryPanel::CategoryPanel(core::Category category, QWidget* parent)
+    : QGroupBox(parent), category_(category) {
+  const CategoryLook& look = LookOf(category);
+  setObjectName(QLatin1String(look.frame));
+  setTitle(QLatin1String(look.frame_caption));
+  setGeometry(ToPixels(kPanelRect));
+  // The caption sits in the top border line, whose middle runs through the caption's text.
+  const int half_caption = FontPixels(kDefaultFont.hundredths_of_point) / 2 + 1;
+  setStyleSheet(QStringLiteral("QGroupBox { background: white; border: 1px solid #a0a0a0;"
+                               " margin-top: %1px; }"
+                               "QGroupBox::title { subcontrol-origin: margin;"
+                               " left: 6px; padding: 0px 2px; }")
+                    .arg(half_caption));
+}
+
+QList<QLineEdit*> CategoryPanel::boxes() const {
+  return findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+}
+
+QLabel* CategoryPanel::AddLabel(int index, const QString& caption) {
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(QLatin1String(LookOf(category_).labels));
+  label->setProperty("index", index);
+  label->setGeometry(ToPixels(LabelRect(category_, index)));
+  label->setFont(MakeFont(kUnitLabelFont));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  FillBackground(*label, kPaper);
+  SetTextColour(*label, kInk);
+  return label;
+}
+
+QLineEdit* CategoryPanel::AddBox(int index, const QString& name, bool array,
+                                 const QString& unit_in_words) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(name);
+  if (array) box->setProperty("index", index);
+  box->setGeometry(ToPixels(BoxRect(index)));
+  box->setAccessibleName(unit_in_words);
+  box->setFont(MakeFont(kDefaultFont));  // set here, or the frame's style sheet would reset it
+  // Qt's own cap, kept on purpose: laying out a mebibyte of pasted text takes a quarter of a
+  // second, and no number text changes its value past the 32,767th character (it has long
+  // overflowed, underflowed or run out of double precision by then).
+  box->setMaxLength(32767);
+  return box;
+}
+
+void WriteBox(QLineEdit& box, const QString& text) {
+  box.setText(text);
+  box.setCursorPosition(0);  // a long number shows from its first digit, not its end
+}
+
+}  // namespace ui
