@@ -2,7 +2,8 @@
 """Start-up figures: time from process start to the first window mapped, and peak resident
 memory, for each program given, on the X server in $DISPLAY (run it under xvfb-run).
 
-    xvfb-run -a -s "-screen 0 1024x768x24" bench/startup.py build/release/app/brelvan-unit-converter convertall
+    xvfb-run -a -s "-screen 0 1024x768x24" bench/startup.py build/bench/bench/bare_window \
+        build/bench/app/brelvan-unit-converter
 
 Needs xev (x11-utils) and /usr/bin/time (time). Prints one line a program: the median of seven
 runs after one that warms the file cache."""

@@ -8,5 +8,9 @@ endif()
 # Our own targets only: warnings as the project's standard, and no fused multiply-add, since
 # every result must come from the operations as written, each rounded on its own.
 function(bvn_target_defaults target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wconversion -ffp-contract=off)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wconversion -ffp-contract=off)
+  elseif(MSVC)
+    target_compile_options(${target} PRIVATE /W4)
+  endif()
 endfunction()
