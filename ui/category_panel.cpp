@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/entry_box.h"
+
 #include "ui/layout.h"
 
 namespace ui {
@@ -39,18 +41,14 @@ QLabel* CategoryPanel::AddLabel(int index, const QString& caption) {
   return label;
 }
 
-QLineEdit* CategoryPanel::AddBox(int index, const QString& name, bool array,
-                                 const QString& unit_in_words) {
-  auto* box = new QLineEdit(this);
+EntryBox* CategoryPanel::AddBox(int index, const QString& name, bool array,
+                                const QString& unit_in_words) {
+  auto* box = new EntryBox(this);
   box->setObjectName(name);
   if (array) box->setProperty("index", index);
   box->setGeometry(ToPixels(BoxRect(index)));
   box->setAccessibleName(unit_in_words);
   box->setFont(MakeFont(kDefaultFont));  // set here, or the frame's style sheet would reset it
-  // Qt's own cap, kept on purpose: laying out a mebibyte of pasted text takes a quarter of a
-  // second, and no number text changes its value past the 32,767th character (it has long
-  // overflowed, underflowed or run out of double precision by then).
-  box->setMaxLength(32767);
   return box;
 }
 

@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace ui {
 
+class EntryBox;
+
 class CategoryPanel : public QGroupBox {
   Q_OBJECT
 
@@ -28,7 +30,7 @@ class CategoryPanel : public QGroupBox {
   QLabel* AddLabel(int index, const QString& caption);
   // An entry box at the place of box `index`, with an accessible name that says its unit in
   // words. A member of a box array carries its index; a single box does not.
-  QLineEdit* AddBox(int index, const QString& name, bool array, const QString& unit_in_words);
+  EntryBox* AddBox(int index, const QString& name, bool array, const QString& unit_in_words);
 
  private:
   core::Category category_;

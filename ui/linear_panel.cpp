@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/linear_fill.h"
+#include "ui/entry_box.h"
 #include "ui/key_codes.h"
 #include "ui/layout.h"
 
@@ -28,14 +29,14 @@ LinearPanel::LinearPanel(const core::LinearCategory& category, LinearState& shar
   // Boxes come after the labels, so a box is drawn over a label it overlaps.
   const QString array = QLatin1String(LookOf(category.category).boxes);
   for (int i = 0; i < 9; ++i) {
-    QLineEdit* box =
+    EntryBox* box =
         AddBox(i, array, true, QString::fromUtf8(category.units[static_cast<std::size_t>(i)].name));
     box->setText(QStringLiteral("0"));
     // Text from an input method would reach the box without a key press, past the filter.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
     const auto index = static_cast<std::int16_t>(i);
-    connect(box, &QLineEdit::textChanged, this, [this, index] { Change(index); });
+    connect(box, &EntryBox::entryChanged, this, [this, index] { Change(index); });
     boxes_[static_cast<std::size_t>(i)] = box;
   }
 }
@@ -82,14 +83,24 @@ bool LinearPanel::eventFilter(QObject* watched, QEvent* event) {
   if (!code) return false;  // an editing key: the box handles it
   const auto index = static_cast<std::int16_t>(watched->property("index").toInt());
   // A key that types several characters at once (a composed sequence) goes in only when the
-  // filter accepts each of them.
+  // filter accepts each of them and the text it makes holds at most one ".".
   const QString text = key.text();
   const bool several = text.size() > 1 && *code == text.front().unicode();
   bool refused = false;
   for (qsizetype i = 0; i < (several ? text.size() : 1); ++i) {
     auto keyAscii = static_cast<std::int16_t>(several ? text[i].unicode() : *code);
     KeyPress(index, keyAscii);
-    refused = refused || keyAscii == 0;
+    refused = refused || keyAscii == 0 || (several && keyAscii == 8);
+  }
+  if (several && !refused) {
+    const auto& edit = *static_cast<QLineEdit*>(watched);
+    QString made = edit.text();
+    if (edit.hasSelectedText()) {
+      made.replace(edit.selectionStart(), edit.selectedText().size(), text);
+    } else {
+      made.insert(edit.cursorPosition(), text);
+    }
+    refused = made.count(QLatin1Char('.')) > 1;
   }
   return refused;  // a refused character never reaches the box
 }

@@ -8,6 +8,7 @@
 
 #include "core/number_text.h"
 #include "core/temperature.h"
+#include "ui/entry_box.h"
 #include "ui/key_codes.h"
 
 namespace ui {
@@ -45,10 +46,9 @@ TemperaturePanel::TemperaturePanel(QWidget* parent)
   }
   for (int i = 0; i < 3; ++i) {
     const ScaleBox& scale = kScales[static_cast<std::size_t>(i)];
-    QLineEdit* box =
-        AddBox(i, QLatin1String(scale.name), false, QLatin1String(scale.unit_in_words));
+    EntryBox* box = AddBox(i, QLatin1String(scale.name), false, QLatin1String(scale.unit_in_words));
     box->installEventFilter(this);
-    connect(box, &QLineEdit::textChanged, this, [this, i] { Change(static_cast<Scale>(i)); });
+    connect(box, &EntryBox::entryChanged, this, [this, i] { Change(static_cast<Scale>(i)); });
     boxes_[static_cast<std::size_t>(i)] = box;
   }
 }

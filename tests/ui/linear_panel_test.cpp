@@ -163,6 +163,13 @@ TEST_F(LinearPanelTest, TextNotTypedKeyByKeyCannotSlipPastTheFilter) {
   QApplication::sendEvent(millimetres, &accepted);
   EXPECT_EQ("5.", millimetres->text());
   EXPECT_EQ("0.005", metres->text());
+
+  // Judged as the text it makes: two points typed at once into "2" would make "2..".
+  ClearByTyping(feet);
+  Type(feet, "2");
+  QKeyEvent two_points(QEvent::KeyPress, 0, Qt::NoModifier, "..");
+  QApplication::sendEvent(feet, &two_points);
+  EXPECT_EQ("2", feet->text());
 }
 
 // The handlers are public: an index outside 0 to 8 changes nothing and reads no box.
