@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 #include <algorithm>
@@ -22,7 +22,6 @@
 #include "ui/link_label.h"
 #include "ui/maker.h"
 #include "ui/platform.h"
-#include "ui/print_render.h"
 #include "ui/temperature_panel.h"
 
 namespace {
@@ -58,6 +57,8 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
   ui::FillBackground(*client_, ui::kPaper);
   setCentralWidget(client_);
 
+  print_jobs_ = new ui::PrintJobs(platform_, this);
+  connect(print_jobs_, &ui::PrintJobs::finished, this, &Form1::TellPrintOutcome);
   BuildMenus();
   BuildBanner();
   // The Tab key visits the buttons from left to right, then the boxes of the visible panel in
@@ -148,15 +149,40 @@ void Form1::Form_Load() {
 }
 
 void Form1::mnuPrint_Click() {
-  const QString title = QString::fromUtf8(product::kProductName);
-  std::unique_ptr<QPrinter> printer = platform_.DefaultPrinter();
-  if (!printer) {
-    platform_.ShowMessage(this, title, QStringLiteral("No printer is installed."));
-    return;
+  print_jobs_->Print(ui::TakePicture(*client_), client_->size(), windowTitle());
+}
+
+void Form1::TellPrintOutcome(ui::PrintJobs::Outcome outcome) {
+  using Outcome = ui::PrintJobs::Outcome;
+  QString text;
+  switch (outcome) {
+    case Outcome::Printed:
+      return;  // the print service has it; nothing to say
+    case Outcome::NoPrinter:
+      text = QStringLiteral("No printer is installed.");
+      break;
+    case Outcome::Failed:
+      text = QStringLiteral("The window could not be printed.");
+      break;
+    case Outcome::NoAnswer:
+      text = QStringLiteral("The printer did not answer within %1 seconds.")
+                 .arg(ui::PrintJobs::kAnswerTime.count());
+      break;
+    case Outcome::Busy:
+      text = QStringLiteral("The window is still being printed. Try again when it is done.");
+      break;
   }
-  printer->setDocName(windowTitle());
-  if (!ui::RenderToPage(*client_, *printer)) {
-    platform_.ShowMessage(this, title, QStringLiteral("The window could not be printed."));
+  Tell(QString::fromUtf8(product::kProductName), text);
+}
+
+void Form1::Tell(const QString& title, const QString& text) {
+  messages_.push_back({title, text});
+  if (telling_) return;  // the box open now shows this one after it
+  const QScopedValueRollback<bool> telling(telling_, true);
+  while (!messages_.empty()) {
+    const Message message = messages_.front();
+    messages_.pop_front();
+    platform_.ShowMessage(this, message.title, message.text);
   }
 }
 
@@ -165,7 +191,7 @@ void Form1::mnuExit_Click() {
 }
 
 void Form1::mnuAbout_Click() {
-  platform_.ShowMessage(this, QStringLiteral("About"), ui::AboutText());
+  Tell(QStringLiteral("About"), ui::AboutText());
 }
 
 void Form1::Label6_Click() {

@@ -10,9 +10,11 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 
 #include "core/units.h"
 #include "ui/linear_panel.h"
+#include "ui/printing.h"
 
 namespace ui {
 class CategoryPanel;
@@ -41,6 +43,7 @@ class Form1 : public QMainWindow {
   // Runs once, at the end of construction: the temperature boxes start at "0".
   void Form_Load();
 
+  // Prints a picture of the client area as it shows now; the print system's answer comes later.
   void mnuPrint_Click();
   void mnuExit_Click();
   void mnuAbout_Click();
@@ -58,12 +61,22 @@ class Form1 : public QMainWindow {
  private:
   void BuildMenus();
   void BuildBanner();
+  void TellPrintOutcome(ui::PrintJobs::Outcome outcome);
+  // Shows a message box, or, while one is open, the next one when it closes.
+  void Tell(const QString& title, const QString& text);
 
   ui::Platform& platform_;
   ui::LinearState linear_;
   QWidget* client_ = nullptr;
   std::array<ui::CategoryPanel*, core::kCategoryCount> panels_{};
   ui::TemperaturePanel* temperature_ = nullptr;
+  ui::PrintJobs* print_jobs_ = nullptr;
+  struct Message {
+    QString title;
+    QString text;
+  };
+  std::deque<Message> messages_;
+  bool telling_ = false;
 };
 
 #endif  // UI_FORM1_H_

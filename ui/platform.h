@@ -21,7 +21,8 @@ class Platform {
   virtual void OpenUrl(const QUrl& url) = 0;
   // A modal message box with a title, the text, one OK button and no icon.
   virtual void ShowMessage(QWidget* owner, const QString& title, const QString& text) = 0;
-  // The system's default printer, or nothing when none is installed.
+  // The system's default printer, or nothing when none is installed. Called on a print thread,
+  // never the window's: it may block for as long as the print service takes to answer.
   virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
 };
 

@@ -2,8 +2,12 @@
 // starts the CUPS server around it and checks what comes out of the printer.
 //
 //   print_check no-printer        With no printer installed: File > Print shows the message box
-//                                 "No printer is installed." (one OK button, no icon), and the
-//                                 window carries on.
+//                                 "No printer is installed." (one OK button, no icon) within a
+//                                 few seconds, and the window carries on.
+//   print_check no-answer         With a print service that never answers: Ctrl+P returns at
+//                                 once, typing converts at once while the job waits, a second
+//                                 Ctrl+P says a print is under way, and after the answer time
+//                                 one box says the printer did not answer.
 //   print_check print OUTPUT_DIR  Types into the Length panel, saves the client area's own image
 //                                 (window.ppm), the same without the box texts (no-texts.ppm) and
 //                                 where the logo, the link, the visible panel and its
@@ -11,6 +15,7 @@
 //                                 must show no message box.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -25,9 +30,11 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "ui/form1.h"
+#include "ui/printing.h"
 
 namespace {
 
@@ -97,16 +104,22 @@ bool ShowWindow(Form1& form) {
   return true;
 }
 
+// Waits for the window's print job to come back, and the boxes it brings to be answered.
+bool WaitForPrint(const Form1& form, const BoxWatcher& watcher, std::size_t boxes, int seconds) {
+  const auto* jobs = form.findChild<ui::PrintJobs*>();
+  return QTest::qWaitFor([&] { return !jobs->waiting() && watcher.seen().size() >= boxes; },
+                         seconds * 1000);
+}
+
 int NoPrinter() {
-  if (!QPrinterInfo::defaultPrinter().isNull()) {
-    Fail(QStringLiteral("a default printer exists: %1")
-             .arg(QPrinterInfo::defaultPrinter().printerName()));
-    return 1;
-  }
   Form1 form;
   if (!ShowWindow(form)) return 1;
   BoxWatcher watcher;
+  QElapsedTimer clock;
+  clock.start();
   form.mnuPrint_Click();
+  if (!WaitForPrint(form, watcher, 1, 5)) Fail(QStringLiteral("no answer within 5 s"));
+  std::printf("answered after %.2f s\n", static_cast<double>(clock.elapsed()) / 1000);
   if (watcher.seen().size() != 1) {
     Fail(
         QStringLiteral("File > Print showed %1 message boxes, not one").arg(watcher.seen().size()));
@@ -134,8 +147,54 @@ int NoPrinter() {
     Fail("12.5 m now shows as " + centimetres->text() + " cm");
   }
   form.mnuPrint_Click();
+  WaitForPrint(form, watcher, 2, 5);
   if (watcher.seen().size() != 2) Fail(QStringLiteral("a second File > Print showed no message"));
   if (!form.isVisible()) Fail(QStringLiteral("the window is gone"));
+  return failures == 0 ? 0 : 1;
+}
+
+int NoAnswer() {
+  Form1 form;
+  if (!ShowWindow(form)) return 1;
+  form.activateWindow();  // Ctrl+P reaches the menu of the active window only
+  if (!QTest::qWaitForWindowActive(&form)) Fail(QStringLiteral("the window is not active"));
+  BoxWatcher watcher;
+  QElapsedTimer clock;
+  clock.start();
+  QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+  std::printf("Ctrl+P returned after %lld ms\n", static_cast<long long>(clock.elapsed()));
+  if (clock.elapsed() > 1000)
+    Fail(QStringLiteral("Ctrl+P held the window %1 ms").arg(clock.elapsed()));
+
+  // The window converts while the job waits for the print service.
+  QLineEdit* metres = Box(form, "Length1", 1);
+  QLineEdit* centimetres = Box(form, "Length1", 2);
+  metres->selectAll();
+  clock.restart();
+  QTest::keyClicks(metres, QStringLiteral("12.5"));
+  const bool converted =
+      QTest::qWaitFor([&] { return centimetres->text() == QStringLiteral("1250"); }, 1000);
+  std::printf("typing converted after %lld ms\n", static_cast<long long>(clock.elapsed()));
+  if (!converted) Fail("12.5 m shows as " + centimetres->text() + " cm after a second");
+
+  QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+  if (!QTest::qWaitFor([&] { return !watcher.seen().empty(); }, 2000) ||
+      !watcher.seen().front().text.contains(QStringLiteral("still being printed"))) {
+    Fail(QStringLiteral("a second Ctrl+P while the first waits said nothing of it"));
+  }
+  clock.restart();
+  const auto* jobs = form.findChild<ui::PrintJobs*>();
+  if (!QTest::qWaitFor([&] { return !jobs->waiting() && watcher.seen().size() >= 2; }, 45000)) {
+    Fail(QStringLiteral("no message within 45 s"));
+    return 1;
+  }
+  std::printf("message after %.1f s more: \"%s\"\n", static_cast<double>(clock.elapsed()) / 1000,
+              qPrintable(watcher.seen().back().text));
+  if (!watcher.seen().back().text.contains(QStringLiteral("did not answer"))) {
+    Fail("the message reads: " + watcher.seen().back().text);
+  }
+  QTest::qWait(500);
+  if (watcher.seen().size() != 2) Fail(QStringLiteral("more than one message for the job"));
   return failures == 0 ? 0 : 1;
 }
 
@@ -210,20 +269,33 @@ int Print(const QString& output_dir) {
 
   BoxWatcher watcher;
   form.mnuPrint_Click();
-  QApplication::processEvents();
+  if (!WaitForPrint(form, watcher, 0, 60)) Fail(QStringLiteral("the job did not come back"));
   for (const SeenBox& box : watcher.seen()) {
     Fail(QStringLiteral("File > Print showed the message \"%1\"").arg(box.text));
   }
   return failures == 0 ? 0 : 1;
 }
 
+int Run(const QStringList& args) {
+  if (args.size() == 2 && args[1] == QStringLiteral("no-printer")) return NoPrinter();
+  if (args.size() == 2 && args[1] == QStringLiteral("no-answer")) return NoAnswer();
+  if (args.size() == 3 && args[1] == QStringLiteral("print")) return Print(args[2]);
+  std::fprintf(stderr, "usage: print_check no-printer | no-answer | print OUTPUT_DIR\n");
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  const QStringList args = QApplication::arguments();
-  if (args.size() == 2 && args[1] == QStringLiteral("no-printer")) return NoPrinter();
-  if (args.size() == 3 && args[1] == QStringLiteral("print")) return Print(args[2]);
-  std::fprintf(stderr, "usage: print_check no-printer | print OUTPUT_DIR\n");
-  return 2;
+  int status = 0;
+  {
+    QApplication app(argc, argv);
+    status = Run(QApplication::arguments());
+  }
+  // Like the converter itself: a print thread still blocked in the print system is not waited for.
+  if (!ui::FinishPrinting()) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }

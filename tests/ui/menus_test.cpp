@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPageLayout>
+#include <QPicture>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,11 +17,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <vector>
 
 #include "ui/maker.h"
-#include "ui/print_render.h"
+#include "ui/printing.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -77,6 +79,7 @@ TEST(AboutBox, IsAModalBoxWithOneOkButtonAndNoIcon) {
 
 TEST_F(MenusTest, PrintWithoutPrinterSaysSo) {
   form.mnuPrint_Click();
+  ASSERT_TRUE(uitest::WaitForPrint(form));
   ASSERT_EQ(1u, platform.messages.size());
   EXPECT_EQ("No printer is installed.", platform.messages[0].text);
 }
@@ -86,24 +89,32 @@ TEST_F(MenusTest, CtrlPPrintsAsFilePrintDoesAlsoFromABox) {
   QLineEdit* box = Box(form, "Length1", 4);
   box->setFocus();
   QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
+  ASSERT_TRUE(uitest::WaitForPrint(form));
   ASSERT_EQ(1u, platform.messages.size());
   EXPECT_EQ("No printer is installed.", platform.messages[0].text);
   EXPECT_EQ("0", box->text());
 }
 
-// The printout holds the window's client area, drawn by the widgets themselves, with text as
-// text rather than a screen bitmap.
+// The printout holds the window's client area as it showed when File > Print was chosen, drawn
+// by the widgets themselves, with text as text rather than a screen bitmap.
 TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  platform.pdf_path = dir.filePath("window.pdf");
+  const QString pdf_path = dir.filePath("window.pdf");
+  platform.SetPdfPath(pdf_path);
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   Type(Box(form, "Length1", 7), "5");
+  const QImage shown = form.ClientArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  platform.Hang();
   form.mnuPrint_Click();
+  Type(Box(form, "Length1", 7), "7");  // after the request: not on the printout
+  const QImage later = form.ClientArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  platform.Release();
+  ASSERT_TRUE(uitest::WaitForPrint(form));
   EXPECT_TRUE(platform.messages.empty());
 
-  QFile pdf(platform.pdf_path);
+  QFile pdf(pdf_path);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   const QByteArray bytes = pdf.readAll();
   EXPECT_TRUE(bytes.startsWith("%PDF-"));
@@ -114,7 +125,7 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
   if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed; the image is not compared";
   const int dpi = 150;
   QProcess rasterise;
-  rasterise.start(pdftoppm, {"-r", QString::number(dpi), "-png", "-singlefile", platform.pdf_path,
+  rasterise.start(pdftoppm, {"-r", QString::number(dpi), "-png", "-singlefile", pdf_path,
                              dir.filePath("page")});
   ASSERT_TRUE(rasterise.waitForFinished(60000));
   QImage page(dir.filePath("page.png"));
@@ -122,7 +133,7 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
 
   // Where the window should lie on the page, in the raster's pixels.
   uitest::FakePlatform probe;
-  probe.pdf_path = dir.filePath("probe.pdf");
+  probe.SetPdfPath(dir.filePath("probe.pdf"));
   const std::unique_ptr<QPrinter> printer = probe.DefaultPrinter();
   const QRectF printable = printer->pageLayout().paintRect(QPageLayout::Inch);
   const QRectF on_page = ui::FitToPage(QSizeF(form.ClientArea().size()),
@@ -131,7 +142,6 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
       page.copy(on_page.toRect())
           .scaled(form.ClientArea().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
           .convertToFormat(QImage::Format_RGB32);
-  const QImage shown = form.ClientArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), printed.size());
   double difference = 0;
   for (int y = 0; y < shown.height(); ++y) {
@@ -164,7 +174,7 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&unfilled));
   const QImage unfilled_image =
       unfilled.ClientArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
-  double to_shown = 0, to_unfilled = 0;
+  double to_shown = 0, to_unfilled = 0, to_later = 0;
   for (int i = 0; i < 9; ++i) {
     QLineEdit* box = Box(form, "Length1", i);
     const QRect area(box->mapTo(&form.ClientArea(), QPoint(0, 0)), box->size());
@@ -173,10 +183,60 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
         const QRgb p = printed.pixel(x, y), a = shown.pixel(x, y), b = unfilled_image.pixel(x, y);
         to_shown += std::abs(qGray(p) - qGray(a));
         to_unfilled += std::abs(qGray(p) - qGray(b));
+        to_later += std::abs(qGray(p) - qGray(later.pixel(x, y)));
       }
     }
   }
   EXPECT_LT(to_shown, 0.6 * to_unfilled) << "the printed boxes do not hold the shown texts";
+  EXPECT_LT(to_shown, 0.6 * to_later) << "the printout shows texts typed after the request";
+}
+
+// A print service that never answers: the event loop runs on, the job is given up after its
+// time, a second job is refused while the first is still blocked, and the late answer of the
+// first is not taken for anything.
+TEST(PrintJobs, HungServiceNeverHoldsTheEventLoop) {
+  uitest::FakePlatform platform;
+  ui::PrintJobs jobs(platform, nullptr, std::chrono::milliseconds(300));
+  std::vector<ui::PrintJobs::Outcome> outcomes;
+  QObject::connect(&jobs, &ui::PrintJobs::finished,
+                   [&](ui::PrintJobs::Outcome outcome) { outcomes.push_back(outcome); });
+  bool timer_ran = false;
+  QTimer::singleShot(50, [&] { timer_ran = true; });
+
+  platform.Hang();
+  jobs.Print(QPicture(), QSize(10, 10), "hung");
+  EXPECT_TRUE(jobs.waiting());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !outcomes.empty(); }, 5000));
+  EXPECT_TRUE(timer_ran);
+  EXPECT_EQ(std::vector{ui::PrintJobs::Outcome::NoAnswer}, outcomes);
+
+  jobs.Print(QPicture(), QSize(10, 10), "second");
+  EXPECT_EQ(ui::PrintJobs::Outcome::Busy, outcomes.back());
+  EXPECT_FALSE(jobs.waiting());
+
+  platform.Release();
+  ASSERT_TRUE(QTest::qWaitFor([] { return ui::FinishPrinting(); }, 5000));
+  QTest::qWait(50);  // time for a late answer to arrive, were it passed on
+  EXPECT_EQ(2u, outcomes.size());
+  jobs.Print(QPicture(), QSize(10, 10), "third");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !jobs.waiting(); }, 5000));
+  EXPECT_EQ(ui::PrintJobs::Outcome::NoPrinter, outcomes.back());
+}
+
+// A print's answer that comes while another message box is open waits for it to close.
+TEST_F(MenusTest, OneMessageBoxAtATime) {
+  platform.Hang();
+  form.mnuPrint_Click();
+  platform.while_open = [&] {
+    platform.while_open = nullptr;
+    platform.Release();
+    ASSERT_TRUE(uitest::WaitForPrint(form));
+  };
+  form.mnuAbout_Click();
+  ASSERT_EQ(2u, platform.messages.size());
+  EXPECT_EQ("About", platform.messages[0].title);
+  EXPECT_EQ("No printer is installed.", platform.messages[1].text);
+  EXPECT_EQ(1, platform.most_boxes_open);
 }
 
 TEST(FitToPage, LargestUniformScaleAtTheTopLeft) {

@@ -7,13 +7,53 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "ui/linear_panel.h"
+#include "ui/printing.h"
 #include "ui/temperature_panel.h"
 
 namespace uitest {
 
+FakePlatform::~FakePlatform() {
+  Release();
+  while (!ui::FinishPrinting()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void FakePlatform::ShowMessage(QWidget* /*owner*/, const QString& title, const QString& text) {
+  messages.push_back({title, text});
+  most_boxes_open = std::max(most_boxes_open, ++boxes_open_);
+  QCoreApplication::processEvents();
+  if (while_open) while_open();
+  --boxes_open_;
+}
+
+void FakePlatform::Hang() {
+  const std::lock_guard lock(mutex_);
+  hung_ = true;
+}
+
+void FakePlatform::Release() {
+  {
+    const std::lock_guard lock(mutex_);
+    hung_ = false;
+  }
+  released_.notify_all();
+}
+
+void FakePlatform::SetPdfPath(const QString& path) {
+  const std::lock_guard lock(mutex_);
+  pdf_path_ = path;
+}
+
 std::unique_ptr<QPrinter> FakePlatform::DefaultPrinter() {
+  QString pdf_path;
+  {
+    std::unique_lock lock(mutex_);
+    released_.wait(lock, [this] { return !hung_; });
+    pdf_path = pdf_path_;
+  }
   if (pdf_path.isEmpty()) return nullptr;
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
@@ -44,6 +84,11 @@ QLabel* Label(const Form1& form, const char* name, int index) {
 }
 QWidget* Control(const Form1& form, const char* name, int index) {
   return Find<QWidget>(form, name, index);
+}
+
+bool WaitForPrint(const Form1& form, int seconds) {
+  const auto* jobs = form.findChild<ui::PrintJobs*>();
+  return QTest::qWaitFor([jobs] { return !jobs->waiting(); }, seconds * 1000);
 }
 
 bool LinearFillInProgress(const Form1& form) {

@@ -8,7 +8,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <vector>
 
@@ -22,8 +25,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace uitest {
 
-// Records what the window asks of the desktop. Prints into `pdf_path`, or reports no printer
-// while it is empty.
+// Records what the window asks of the desktop. Prints into the PDF file set by SetPdfPath, or
+// reports no printer while there is none; a print service that never answers, while `Hang` holds.
 class FakePlatform : public ui::Platform {
  public:
   struct Message {
@@ -31,16 +34,36 @@ class FakePlatform : public ui::Platform {
     QString text;
   };
 
+  // Lets a hung print thread go and waits until it is done.
+  ~FakePlatform() override;
+
   void OpenUrl(const QUrl& url) override { opened.push_back(url); }
-  void ShowMessage(QWidget* /*owner*/, const QString& title, const QString& text) override {
-    messages.push_back({title, text});
-  }
+  // Lets queued events in while "open", as a modal box does, and notes how many were open at once.
+  void ShowMessage(QWidget* owner, const QString& title, const QString& text) override;
   std::unique_ptr<QPrinter> DefaultPrinter() override;
+
+  // From now on, finding the printer blocks until Release.
+  void Hang();
+  void Release();
+  // The default printer prints into this file; none when it is empty.
+  void SetPdfPath(const QString& path);
 
   std::vector<QUrl> opened;
   std::vector<Message> messages;
-  QString pdf_path;
+  int most_boxes_open = 0;
+  std::function<void()> while_open;  // runs while the next box is "open"
+
+ private:
+  int boxes_open_ = 0;
+  std::mutex mutex_;
+  std::condition_variable released_;
+  bool hung_ = false;
+  QString pdf_path_;
 };
+
+// Waits until the window's print job has come back (or it has stopped waiting for it); false
+// when it has not within `seconds`.
+bool WaitForPrint(const Form1& form, int seconds = 10);
 
 // Member `index` of a control array, or the single control `name` when index is -1.
 QLineEdit* Box(const Form1& form, const char* name, int index = -1);

@@ -1,0 +1,143 @@
+#include "ui/printing.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QWidget>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+
+#include "ui/platform.h"
+
+namespace ui {
+namespace {
+
+// The one print thread at work, if any. Qt finds printers through a plugin that is not made for
+// two threads at once, so a job starts only when the previous one has come back. Never destroyed:
+// a print thread may still be blocked in the print system when main ends.
+struct PrintThread {
+  std::mutex mutex;
+  std::condition_variable idle;
+  bool running = false;
+  bool handing_over = false;  // it has a printer and is drawing or submitting the job
+  std::chrono::steady_clock::time_point deadline;
+};
+
+PrintThread& TheThread() {
+  static auto* thread = new PrintThread;
+  return *thread;
+}
+
+PrintJobs::Outcome PrintPicture(Platform& platform, const QPicture& page, QSize size,
+                                const QString& document_name) {
+  const std::unique_ptr<QPrinter> printer = platform.DefaultPrinter();
+  if (!printer) return PrintJobs::Outcome::NoPrinter;
+  {
+    const std::lock_guard lock(TheThread().mutex);
+    TheThread().handing_over = true;
+  }
+  printer->setDocName(document_name);
+  QPainter painter;
+  if (!painter.begin(printer.get())) return PrintJobs::Outcome::Failed;
+  // The painter's origin is the top-left corner of the printable area.
+  const QRectF target = FitToPage(QSizeF(size), QRectF(0, 0, printer->width(), printer->height()));
+  painter.translate(target.topLeft());
+  // A picture plays back at the device's resolution; scale it back to its own first.
+  painter.scale(target.width() / size.width() * page.logicalDpiX() / printer->logicalDpiX(),
+                target.height() / size.height() * page.logicalDpiY() / printer->logicalDpiY());
+  painter.drawPicture(0, 0, page);
+  return painter.end() ? PrintJobs::Outcome::Printed : PrintJobs::Outcome::Failed;
+}
+
+}  // namespace
+
+// How a print thread reaches its PrintJobs: cleared when the PrintJobs goes, so that a thread
+// that answers late reaches nothing.
+struct PrintJobs::Reply {
+  std::mutex mutex;
+  PrintJobs* jobs = nullptr;
+};
+
+PrintJobs::PrintJobs(Platform& platform, QObject* parent, std::chrono::milliseconds answer_time)
+    : QObject(parent),
+      platform_(platform),
+      reply_(std::make_shared<Reply>()),
+      answer_time_(answer_time) {
+  reply_->jobs = this;
+  deadline_.setSingleShot(true);
+  deadline_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire a few per cent early
+  connect(&deadline_, &QTimer::timeout, this, [this] { Answer(job_, Outcome::NoAnswer); });
+}
+
+PrintJobs::~PrintJobs() {
+  const std::lock_guard lock(reply_->mutex);
+  reply_->jobs = nullptr;
+}
+
+void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_name) {
+  PrintThread& thread = TheThread();
+  {
+    const std::lock_guard lock(thread.mutex);
+    if (thread.running) {
+      emit finished(Outcome::Busy);
+      return;
+    }
+    thread.running = true;
+    thread.handing_over = false;
+    thread.deadline = std::chrono::steady_clock::now() + answer_time_;
+  }
+  const std::uint64_t job = ++job_;
+  waiting_ = true;
+  deadline_.start(answer_time_);
+  std::thread([&platform = platform_, reply = reply_, job, page, size, document_name] {
+    const Outcome outcome = PrintPicture(platform, page, size, document_name);
+    {
+      const std::lock_guard lock(TheThread().mutex);
+      TheThread().running = false;
+      TheThread().handing_over = false;
+    }
+    TheThread().idle.notify_all();
+    const std::lock_guard lock(reply->mutex);
+    if (PrintJobs* jobs = reply->jobs) {
+      QMetaObject::invokeMethod(
+          jobs, [jobs, job, outcome] { jobs->Answer(job, outcome); }, Qt::QueuedConnection);
+    }
+  }).detach();
+}
+
+void PrintJobs::Answer(std::uint64_t job, Outcome outcome) {
+  if (!waiting_ || job != job_) return;  // the window stopped waiting for this job
+  waiting_ = false;
+  deadline_.stop();
+  emit finished(outcome);
+}
+
+QPicture TakePicture(QWidget& widget) {
+  QPicture picture;
+  QPainter painter(&picture);
+  widget.render(&painter, QPoint(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  painter.end();
+  return picture;
+}
+
+QRectF FitToPage(const QSizeF& size, const QRectF& printable) {
+  if (size.isEmpty() || printable.isEmpty()) return QRectF(printable.topLeft(), QSizeF());
+  const double scale =
+      std::min(printable.width() / size.width(), printable.height() / size.height());
+  return QRectF(printable.topLeft(), size * scale);
+}
+
+bool FinishPrinting() {
+  PrintThread& thread = TheThread();
+  std::unique_lock lock(thread.mutex);
+  if (thread.running && thread.handing_over) {
+    thread.idle.wait_until(lock, thread.deadline, [&] { return !thread.running; });
+  }
+  return !thread.running;
+}
+
+}  // namespace ui
