@@ -7,7 +7,8 @@ namespace ui {
 std::optional<int> CharacterCode(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers();
   if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
-  const bool control = (modifiers & Qt::ControlModifier) != 0;
+  // Ctrl with a keypad key still types the keypad's character into a box, as Qt inserts it.
+  const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::KeypadModifier);
   const int key = event.key();
 
   switch (key) {

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "ui/platform.h"
@@ -21,6 +22,7 @@ namespace {
 struct PrintThread {
   std::mutex mutex;
   std::condition_variable idle;
+  std::thread worker;  // the last one started; joined once it no longer runs
   bool running = false;
   bool handing_over = false;  // it has a printer and is drawing or submitting the job
   std::chrono::steady_clock::time_point deadline;
@@ -79,20 +81,28 @@ PrintJobs::~PrintJobs() {
 
 void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_name) {
   PrintThread& thread = TheThread();
-  {
+  std::thread previous;  // the previous print thread, past its work
+  bool busy = waiting_;
+  if (!busy) {
     const std::lock_guard lock(thread.mutex);
-    if (thread.running) {
-      emit finished(Outcome::Busy);
-      return;
+    busy = thread.running;
+    if (!busy) {
+      previous = std::move(thread.worker);
+      thread.running = true;
+      thread.handing_over = false;
+      thread.deadline = std::chrono::steady_clock::now() + answer_time_;
     }
-    thread.running = true;
-    thread.handing_over = false;
-    thread.deadline = std::chrono::steady_clock::now() + answer_time_;
   }
+  // Told outside the lock: the message box runs an event loop, and the print thread needs the
+  // lock to come back.
+  if (busy) {
+    emit finished(Outcome::Busy);
+    return;
+  }
+  if (previous.joinable()) previous.join();
+
   const std::uint64_t job = ++job_;
-  waiting_ = true;
-  deadline_.start(answer_time_);
-  std::thread([&platform = platform_, reply = reply_, job, page, size, document_name] {
+  auto work = [&platform = platform_, reply = reply_, job, page, size, document_name] {
     const Outcome outcome = PrintPicture(platform, page, size, document_name);
     {
       const std::lock_guard lock(TheThread().mutex);
@@ -105,7 +115,21 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
       QMetaObject::invokeMethod(
           jobs, [jobs, job, outcome] { jobs->Answer(job, outcome); }, Qt::QueuedConnection);
     }
-  }).detach();
+  };
+  try {
+    std::thread started(std::move(work));
+    const std::lock_guard lock(thread.mutex);
+    thread.worker = std::move(started);
+  } catch (const std::system_error&) {  // no thread to be had
+    {
+      const std::lock_guard lock(thread.mutex);
+      thread.running = false;
+    }
+    emit finished(Outcome::Failed);
+    return;
+  }
+  waiting_ = true;
+  deadline_.start(answer_time_);
 }
 
 void PrintJobs::Answer(std::uint64_t job, Outcome outcome) {
@@ -133,11 +157,18 @@ QRectF FitToPage(const QSizeF& size, const QRectF& printable) {
 
 bool FinishPrinting() {
   PrintThread& thread = TheThread();
-  std::unique_lock lock(thread.mutex);
-  if (thread.running && thread.handing_over) {
-    thread.idle.wait_until(lock, thread.deadline, [&] { return !thread.running; });
+  std::thread finished;
+  {
+    std::unique_lock lock(thread.mutex);
+    if (thread.running && thread.handing_over) {
+      thread.idle.wait_until(lock, thread.deadline, [&] { return !thread.running; });
+    }
+    if (thread.running) return false;
+    finished = std::move(thread.worker);
   }
-  return !thread.running;
+  // Past its work, it lets go of its copy of the picture and of Qt's resources for its thread.
+  if (finished.joinable()) finished.join();
+  return true;
 }
 
 }  // namespace ui

@@ -47,6 +47,9 @@ TEST(CharacterCode, GivesTheCodeOfTheTypedCharacterOrNothingForEditingKeys) {
       {Qt::Key_Shift, Qt::ShiftModifier, "", std::nullopt},
       {Qt::Key_F, Qt::AltModifier, "f", std::nullopt},  // a menu's access key
       {Qt::Key_5, Qt::ControlModifier, "5", std::nullopt},
+      // Ctrl with a keypad key types the key's character all the same.
+      {Qt::Key_Period, Qt::ControlModifier | Qt::KeypadModifier, ".", 46},
+      {Qt::Key_2, Qt::ControlModifier | Qt::KeypadModifier, "2", 50},
   };
   for (const Case& c : cases) {
     const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);

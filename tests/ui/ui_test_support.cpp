@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "ui/linear_panel.h"
@@ -18,7 +20,14 @@ namespace uitest {
 
 FakePlatform::~FakePlatform() {
   Release();
-  while (!ui::FinishPrinting()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!ui::FinishPrinting()) {
+    if (std::chrono::steady_clock::now() > give_up) {
+      std::fprintf(stderr, "a print thread did not end within 30 s of its release\n");
+      std::abort();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 void FakePlatform::ShowMessage(QWidget* /*owner*/, const QString& title, const QString& text) {
