@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 
 #include "ui/entry_box.h"
 
@@ -15,12 +16,14 @@ CategoryPanel::CategoryPanel(core::Category category, QWidget* parent)
   setObjectName(QLatin1String(look.frame));
   setTitle(QLatin1String(look.frame_caption));
   setGeometry(ToPixels(kPanelRect));
-  // The caption sits in the top border line, whose middle runs through the caption's text.
+  // White paper, whatever the desktop's colours, so its caption is black ink. The caption sits in
+  // the top border line, whose middle runs through the caption's text.
   const int half_caption = FontPixels(kDefaultFont.hundredths_of_point) / 2 + 1;
-  setStyleSheet(QStringLiteral("QGroupBox { background: white; border: 1px solid #a0a0a0;"
-                               " margin-top: %1px; }"
+  setStyleSheet(QStringLiteral("QGroupBox { background: %1; color: %2;"
+                               " border: 1px solid #a0a0a0; margin-top: %3px; }"
                                "QGroupBox::title { subcontrol-origin: margin;"
                                " left: 6px; padding: 0px 2px; }")
+                    .arg(kPaper.name(), kInk.name())
                     .arg(half_caption));
 }
 
@@ -42,13 +45,19 @@ QLabel* CategoryPanel::AddLabel(int index, const QString& caption) {
 }
 
 EntryBox* CategoryPanel::AddBox(int index, const QString& name, bool array,
-                                const QString& unit_in_words) {
+                                const QString& unit_in_words, QLabel& label) {
   auto* box = new EntryBox(this);
+  label.setBuddy(box);
   box->setObjectName(name);
   if (array) box->setProperty("index", index);
   box->setGeometry(ToPixels(BoxRect(index)));
   box->setAccessibleName(unit_in_words);
   box->setFont(MakeFont(kDefaultFont));  // set here, or the frame's style sheet would reset it
+  // A white box on the white panel, as a desktop's light colours draw it, so its text is black.
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, kPaper);
+  palette.setColor(QPalette::Text, kInk);
+  box->setPalette(palette);
   return box;
 }
 

@@ -29,8 +29,10 @@ class CategoryPanel : public QGroupBox {
   // The unit label beside box `index`, a member of the panel's label array.
   QLabel* AddLabel(int index, const QString& caption);
   // An entry box at the place of box `index`, with an accessible name that says its unit in
-  // words. A member of a box array carries its index; a single box does not.
-  EntryBox* AddBox(int index, const QString& name, bool array, const QString& unit_in_words);
+  // words, and `label` as its label. A member of a box array carries its index; a single box
+  // does not.
+  EntryBox* AddBox(int index, const QString& name, bool array, const QString& unit_in_words,
+                   QLabel& label);
 
  private:
   core::Category category_;

@@ -18,6 +18,11 @@ QFont MakeFont(const FontSpec& wanted) {
       font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Nimbus Sans",
                         "DejaVu Sans", "Sans"});
       break;
+    case Face::kSansSerifNarrow:
+      font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow",
+                        "DejaVu Sans Condensed"});
+      font.setStretch(QFont::Condensed);
+      break;
     case Face::kArial:
       font.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans", "Sans"});
       break;

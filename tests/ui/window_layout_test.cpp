@@ -1,16 +1,23 @@
 // The window as laid out: every control's place, caption, font and colour; panels and tab order.
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "ui/category_panel.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -53,10 +60,6 @@ TEST_F(WindowLayoutTest, ControlsDirectlyOnTheWindow) {
       {"Label5", -1, {168, 72, 225, 17}, "Tel (614) 555-0142  FAX (614) 555-0143"},
       {"Label6", -1, {168, 88, 201, 17}, "http://www.brelvan.example/ "},
       {"Label3", -1, {96, 104, 185, 33}, "Unit Converter"},
-      {"Line1", -1, {11, 104, 1, 73}, ""},
-      {"Line2", -1, {11, 104, 366, 1}, ""},
-      {"Line3", -1, {376, 104, 1, 73}, ""},
-      {"Line4", -1, {11, 176, 366, 1}, ""},
       {"CmdLength", -1, {16, 136, 65, 25}, "Length"},
       {"CmdTime", -1, {88, 136, 65, 25}, "Time"},
       {"CmdMass", -1, {160, 136, 65, 25}, "Mass"},
@@ -74,6 +77,20 @@ TEST_F(WindowLayoutTest, ControlsDirectlyOnTheWindow) {
     EXPECT_EQ(&form.ClientArea(), widget->parentWidget()) << p.name;
     EXPECT_EQ(p.rect, widget->geometry()) << p.name;
     EXPECT_EQ(p.caption, CaptionOf(widget)) << p.name;
+  }
+}
+
+// The ruled box is drawn on the window: black at its four sides, white just inside and outside.
+TEST_F(WindowLayoutTest, RuledBoxAroundTheHeadingAndButtons) {
+  const QImage image = form.ClientArea().grab().toImage();
+  const std::vector<std::pair<QPoint, bool>> pixels = {
+      {{11, 150}, true},  {{376, 150}, true},  {{200, 104}, true},  {{200, 176}, true},
+      {{11, 104}, true},  {{376, 176}, true},  {{12, 150}, false},  {{375, 150}, false},
+      {{10, 150}, false}, {{377, 150}, false}, {{200, 177}, false}, {{200, 178}, false},
+  };
+  for (const auto& [at, ink] : pixels) {
+    EXPECT_EQ(ink ? QColor(Qt::black) : QColor(Qt::white), image.pixelColor(at))
+        << at.x() << "," << at.y();
   }
 }
 
@@ -221,9 +238,101 @@ TEST_F(WindowLayoutTest, FontsAndColours) {
     EXPECT_EQ(s.index >= 0, label->autoFillBackground()) << s.name;
   }
   EXPECT_EQ(11, Box(form, "Mass1", 0)->font().pixelSize());
-  EXPECT_EQ(QColor(Qt::white), form.ClientArea().palette().color(QPalette::Window));
-  EXPECT_EQ(QColor(Qt::white),
-            form.findChild<QGroupBox*>("Area")->palette().color(QPalette::Window));
+}
+
+// Every caption fits the width laid out for it, in the font it is drawn in.
+TEST_F(WindowLayoutTest, EveryCaptionFitsItsLabel) {
+  int measured = 0;
+  for (const QLabel* label : form.findChildren<QLabel*>()) {
+    const QFontMetrics metrics(label->font());
+    const int width = std::max(metrics.horizontalAdvance(label->text()),
+                               metrics.boundingRect(label->text()).right() + 1);
+    EXPECT_LE(width, label->width())
+        << label->objectName().toStdString() << " \"" << label->text().toStdString() << "\" in "
+        << QFontInfo(label->font()).family().toStdString();
+    ++measured;
+  }
+  EXPECT_EQ(6 + 4 * 9 + 3, measured);
+}
+
+// The relative luminance of a colour, as contrast ratios are reckoned.
+double Luminance(QColor colour) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+// How far the ink of an image stands out from its background: the contrast ratio between its
+// most common colour and the pixel least like it, 1 (nothing to see) to 21 (black on white).
+double InkContrast(const QImage& image) {
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  }
+  const QRgb background =
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first;
+  const double paper = Luminance(QColor(background));
+  double ratio = 1;
+  for (const auto& [rgb, count] : counts) {
+    const double ink = Luminance(QColor(rgb));
+    ratio = std::max(ratio, (std::max(ink, paper) + 0.05) / (std::min(ink, paper) + 0.05));
+  }
+  return ratio;
+}
+
+// Under a light and under a dark desktop palette, every caption, label, button and box text
+// stands out from what lies behind it on screen.
+TEST(WindowColours, EveryTextStandsOutUnderLightAndDarkPalettes) {
+  QPalette dark;
+  for (const auto& [role, colour] : std::vector<std::pair<QPalette::ColorRole, QColor>>{
+           {QPalette::Window, QColor(0x2b, 0x2b, 0x2b)},
+           {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+           {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+           {QPalette::AlternateBase, QColor(0x35, 0x35, 0x35)},
+           {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+           {QPalette::Button, QColor(0x3c, 0x3c, 0x3c)},
+           {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+           {QPalette::Highlight, QColor(0x3d, 0xae, 0xe9)},
+           {QPalette::HighlightedText, QColor(0xff, 0xff, 0xff)},
+       }) {
+    dark.setColor(role, colour);
+  }
+  const QPalette light = QApplication::style()->standardPalette();
+  for (const auto& [name, palette] : {std::pair{"light", light}, std::pair{"dark", dark}}) {
+    QApplication::setPalette(palette);
+    uitest::FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (auto* panel : form.findChildren<QGroupBox*>()) {
+      form.ShowCategory(static_cast<ui::CategoryPanel*>(panel)->category());
+      const QImage shown = form.ClientArea().grab().toImage();
+      // Each text-bearing widget's place on screen, and for a panel its caption's.
+      std::vector<std::pair<QString, QRect>> places;
+      const auto place = [&](const QWidget* widget, QRect rect) {
+        places.emplace_back(widget->objectName(),
+                            rect.translated(widget->mapTo(&form.ClientArea(), QPoint(0, 0))));
+      };
+      const QFontMetrics caption(panel->font());
+      place(panel, QRect(8, 0, caption.horizontalAdvance(panel->title()), caption.height()));
+      for (auto* label : form.ClientArea().findChildren<QLabel*>()) {
+        if (label->isVisible()) place(label, label->contentsRect());
+      }
+      for (auto* button : form.findChildren<QPushButton*>()) place(button, button->rect());
+      for (auto* box : panel->findChildren<QLineEdit*>())
+        place(box, box->rect().adjusted(3, 3, -3, -3));
+      for (const auto& [object, rect] : places) {
+        EXPECT_GE(InkContrast(shown.copy(rect)), 3.0)
+            << name << " palette: " << object.toStdString() << " in "
+            << panel->objectName().toStdString();
+      }
+    }
+  }
+  QApplication::setPalette(light);
 }
 
 TEST_F(WindowLayoutTest, EveryBoxSaysItsUnitInWords) {
@@ -248,11 +357,27 @@ TEST_F(WindowLayoutTest, EveryBoxSaysItsUnitInWords) {
 TEST_F(WindowLayoutTest, WindowTitleMenusAndIcon) {
   EXPECT_EQ("Form1", form.objectName());
   EXPECT_EQ("Brelvan, Inc. Unit Converter (http://www.brelvan.example/)", form.windowTitle());
-  EXPECT_FALSE(form.windowIcon().isNull());
-  EXPECT_FALSE(form.windowIcon().pixmap(16, 16).isNull());
-  auto* picture = form.findChild<QLabel*>("Picture1");
-  EXPECT_EQ(QSize(150, 75), picture->pixmap().size());
-  EXPECT_FALSE(picture->hasScaledContents());
+  // Every size from 16 to 256 pixels, and any other from the scalable drawing, once the window
+  // has come up.
+  QCoreApplication::processEvents();
+  const QList<QSize> sizes = form.windowIcon().availableSizes();
+  for (int size : {16, 32, 48, 64, 128, 256})
+    EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+  EXPECT_EQ(QSize(512, 512), form.windowIcon().pixmap(QSize(512, 512)).size());
+  // At 16 pixels, the image drawn on the pixel grid for that size, not the drawing shrunk.
+  const QImage drawn = QImage(":/icons/16.png").convertToFormat(QImage::Format_ARGB32);
+  const QImage shown =
+      form.windowIcon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(drawn.size(), shown.size());
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      const QColor a = drawn.pixelColor(x, y), b = shown.pixelColor(x, y);
+      ASSERT_LE(std::abs(a.alpha() - b.alpha()) + std::abs(a.red() - b.red()) +
+                    std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()),
+                8)
+          << x << "," << y;
+    }
+  }
 
   QMenu* file = form.findChild<QMenu*>("mnuFile");
   QMenu* help = form.findChild<QMenu*>("mnuHelp");
@@ -270,6 +395,41 @@ TEST_F(WindowLayoutTest, WindowTitleMenusAndIcon) {
   ASSERT_EQ(1, help->actions().size());
   EXPECT_EQ("mnuAbout", help->actions()[0]->objectName());
   EXPECT_EQ("&About", help->actions()[0]->text());
+}
+
+// The logo keeps its logical size at every device pixel ratio, and at ratios above 1 it has the
+// detail of its drawing, not the pixels of the 1x image stretched.
+TEST_F(WindowLayoutTest, LogoIsSharpAtEveryPixelRatio) {
+  QWidget* logo = form.findChild<QWidget*>("Picture1");
+  const auto draw = [&](qreal ratio) {
+    QImage image((QSizeF(logo->size()) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    logo->render(&image);
+    return image;
+  };
+  const auto rightmost_ink = [](const QImage& image) {
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (qGray(image.pixel(x, y)) < 128) right = std::max(right, x);
+      }
+    }
+    return right;
+  };
+  const QImage once = draw(1);
+  for (const qreal ratio : {1.5, 2.0}) {
+    const QImage sharp = draw(ratio);
+    EXPECT_NEAR(rightmost_ink(once) * ratio, rightmost_ink(sharp), 2 * ratio) << ratio;
+    const QImage stretched = once.scaled(sharp.size());
+    int differing = 0;
+    for (int y = 0; y < sharp.height(); ++y) {
+      for (int x = 0; x < sharp.width(); ++x) {
+        differing += std::abs(qGray(sharp.pixel(x, y)) - qGray(stretched.pixel(x, y))) > 64;
+      }
+    }
+    EXPECT_GT(differing, sharp.width() * sharp.height() / 50) << ratio;
+  }
 }
 
 TEST_F(WindowLayoutTest, ClientAreaIs391By293AndResizingMovesNothing) {
@@ -305,7 +465,7 @@ TEST_F(WindowLayoutTest, ButtonsShowExactlyTheLastClickedPanel) {
     QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
     EXPECT_EQ(std::vector<std::string>{frame}, visible()) << button;
     // The banner, the heading and the buttons stay visible.
-    for (const char* always : {"Label1", "Label3", "Picture1", "CmdArea", "Line2"}) {
+    for (const char* always : {"Label1", "Label3", "Picture1", "CmdArea"}) {
       EXPECT_TRUE(form.findChild<QWidget*>(always)->isVisible()) << always;
     }
   }
