@@ -1,6 +1,6 @@
 #!/bin/sh
-# Regenerates every image in this folder from its SVG source:
-#   logo.svg               -> logo.jpg (150 x 75, the banner logo)
+# Regenerates every raster image in this folder from its SVG source (the banner logo, logo.svg,
+# is drawn from its source at run time):
 #   icon.svg, icon-16.svg  -> icons/<size>.png for 16, 32, 48, 64, 128 and 256 pixels
 #                          -> icons/brelvan-unit-converter.ico (32 x 32 and 16 x 16 in 256 colours,
 #                             16 x 16 in 16 colours)
@@ -12,11 +12,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$here"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-# Logo: opaque white background, full-resolution chroma so the thin blue lines stay clean.
-rsvg-convert --background-color=white logo.svg -o "$work/logo.png"
-convert "$work/logo.png" -background white -alpha remove -alpha off -colorspace sRGB \
-  -sampling-factor 1x1 -quality 95 -strip logo.jpg
 
 # Icons with alpha.
 mkdir -p icons

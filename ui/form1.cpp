@@ -1,15 +1,14 @@
 #include "ui/form1.h"
 
 #include <QAction>
-#include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -18,6 +17,8 @@
 #include <vector>
 
 #include "product.h"
+#include "ui/accessible.h"
+#include "ui/artwork.h"
 #include "ui/layout.h"
 #include "ui/link_label.h"
 #include "ui/maker.h"
@@ -29,6 +30,24 @@ namespace {
 QString Caption(const ui::BannerLabel& banner) {
   return QLatin1String(banner.text) + (banner.trailing_blank ? QStringLiteral(" ") : QString());
 }
+
+// The client area: white paper with the ruled box around the heading and the buttons. The rules
+// are drawn, not widgets, so that a screen reader has nothing to stop on there.
+class Letterhead : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    for (const ui::LinePlace& line : ui::kLines) {
+      const int x1 = ui::Px(line.x1), x2 = ui::Px(line.x2);
+      const int y1 = ui::Px(line.y1), y2 = ui::Px(line.y2);
+      painter.fillRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
+                       std::abs(y2 - y1) + 1, ui::kInk);
+    }
+  }
+};
 
 void Place(QLabel& label, const ui::BannerLabel& banner, const QColor& colour) {
   label.setObjectName(QLatin1String(banner.name));
@@ -44,15 +63,15 @@ void Place(QLabel& label, const ui::BannerLabel& banner, const QColor& colour) {
 Form1::Form1() : Form1(ui::SystemPlatform()) {}
 
 Form1::Form1(ui::Platform& platform) : platform_(platform) {
+  ui::InstallAccessibleInterfaces();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ui::WindowTitle());
-  QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/16.png"), QSize(16, 16));
-  icon.addFile(QStringLiteral(":/icons/32.png"), QSize(32, 32));
-  setWindowIcon(icon);
+  // The window manager takes the pixels of every size of the icon, which takes milliseconds to
+  // decode: the window goes on screen first, and the icon follows at once.
+  QTimer::singleShot(0, this, [this] { setWindowIcon(ui::WindowIcon()); });
   setFont(ui::MakeFont(ui::kDefaultFont));
 
-  client_ = new QWidget(this);
+  client_ = new Letterhead(this);
   client_->setObjectName(QStringLiteral("ClientArea"));
   ui::FillBackground(*client_, ui::kPaper);
   setCentralWidget(client_);
@@ -64,6 +83,7 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
   // The Tab key visits the buttons from left to right, then the boxes of the visible panel in
   // order; boxes of hidden panels are skipped.
   std::vector<QWidget*> tab_order;
+  std::array<QPushButton*, core::kCategoryCount> buttons{};
   for (int i = 0; i < core::kCategoryCount; ++i) {
     const auto category = static_cast<core::Category>(i);
     const ui::CategoryLook& look = ui::LookOf(category);
@@ -71,6 +91,7 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
     button->setObjectName(QLatin1String(look.button));
     button->setGeometry(ui::ToPixels(ui::ButtonRect(category)));
     connect(button, &QPushButton::clicked, this, [this, category] { ShowCategory(category); });
+    buttons[static_cast<std::size_t>(i)] = button;
     tab_order.push_back(button);
   }
   for (int i = 0; i < core::kCategoryCount; ++i) {
@@ -81,7 +102,14 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
     } else {
       panel = temperature_ = new ui::TemperaturePanel(client_);
     }
-    for (QLineEdit* box : panel->boxes()) tab_order.push_back(box);
+    QStringList units;
+    for (QLineEdit* box : panel->boxes()) {
+      tab_order.push_back(box);
+      units.push_back(box->accessibleName());
+    }
+    const QString last = units.takeLast();
+    buttons[static_cast<std::size_t>(i)]->setAccessibleDescription(
+        QStringLiteral("Shows %1 and %2").arg(units.join(QStringLiteral(", ")), last));
   }
   for (std::size_t i = 1; i < tab_order.size(); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
   ShowCategory(core::Category::Length);
@@ -112,28 +140,19 @@ void Form1::BuildMenus() {
 }
 
 void Form1::BuildBanner() {
-  auto* picture = new QLabel(client_);
-  picture->setObjectName(QStringLiteral("Picture1"));
-  picture->setGeometry(ui::ToPixels(ui::kPicture1));
-  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // unscaled, cut off at the edges
-  picture->setPixmap(QPixmap(QStringLiteral(":/logo.jpg")));
+  auto* logo = new ui::Logo(client_);
+  logo->setObjectName(QStringLiteral("Picture1"));
+  logo->setGeometry(ui::ToPixels(ui::kPicture1));
+  logo->setAccessibleName(QStringLiteral("%1 logo").arg(QLatin1String(ui::kCompanyName)));
 
   for (const ui::BannerLabel& banner : ui::kBannerLabels) {
     Place(*new QLabel(Caption(banner), client_), banner, ui::kBannerGrey);
   }
   auto* link = new ui::LinkLabel(Caption(ui::kLinkLabel), client_);
   Place(*link, ui::kLinkLabel, ui::kLinkBlue);
+  link->setAccessibleName(QLatin1String(ui::kWebAddress));
+  link->setAccessibleDescription(QStringLiteral("Opens the maker's web site in the browser"));
   connect(link, &ui::LinkLabel::activated, this, &Form1::Label6_Click);
-
-  for (const ui::LinePlace& line : ui::kLines) {
-    auto* frame = new QFrame(client_);
-    frame->setObjectName(QLatin1String(line.name));
-    const int x1 = ui::Px(line.x1), x2 = ui::Px(line.x2);
-    const int y1 = ui::Px(line.y1), y2 = ui::Px(line.y2);
-    frame->setGeometry(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
-                       std::abs(y2 - y1) + 1);
-    ui::FillBackground(*frame, ui::kInk);
-  }
 }
 
 void Form1::ShowCategory(core::Category category) {
