@@ -1,6 +1,7 @@
 #include "ui/linear_panel.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -23,14 +24,16 @@ bool IsBoxIndex(std::int16_t index) {
 
 LinearPanel::LinearPanel(const core::LinearCategory& category, LinearState& shared, QWidget* parent)
     : CategoryPanel(category.category, parent), category_(category), shared_(shared) {
-  for (int i = 0; i < 9; ++i) {
-    AddLabel(i, QString::fromUtf8(category.units[static_cast<std::size_t>(i)].caption));
+  std::array<QLabel*, 9> labels{};
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i] = AddLabel(static_cast<int>(i), QString::fromUtf8(category.units[i].caption));
   }
   // Boxes come after the labels, so a box is drawn over a label it overlaps.
   const QString array = QLatin1String(LookOf(category.category).boxes);
   for (int i = 0; i < 9; ++i) {
+    const auto unit = static_cast<std::size_t>(i);
     EntryBox* box =
-        AddBox(i, array, true, QString::fromUtf8(category.units[static_cast<std::size_t>(i)].name));
+        AddBox(i, array, true, QString::fromUtf8(category.units[unit].name), *labels[unit]);
     box->setText(QStringLiteral("0"));
     // Text from an input method would reach the box without a key press, past the filter.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);

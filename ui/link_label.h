@@ -12,8 +12,13 @@ class LinkLabel : public QLabel {
  public:
   explicit LinkLabel(const QString& text, QWidget* parent);
 
+ public slots:
+  // As a click does; for a screen reader's press.
+  void activate() { emit activated(); }
+
  signals:
-  // A left click, pressed and released over the label. A double-click is one click.
+  // A left click, pressed and released over the label, or a press by a screen reader. A
+  // double-click is one click.
   void activated();
 
  protected:

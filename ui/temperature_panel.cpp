@@ -1,6 +1,7 @@
 #include "ui/temperature_panel.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -41,12 +42,14 @@ constexpr std::array<ScaleBox, 3> kScales = {{
 
 TemperaturePanel::TemperaturePanel(QWidget* parent)
     : CategoryPanel(core::Category::Temperature, parent) {
-  for (int i = 0; i < 3; ++i) {
-    AddLabel(i, QString::fromUtf8(kScales[static_cast<std::size_t>(i)].caption));
+  std::array<QLabel*, 3> labels{};
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i] = AddLabel(static_cast<int>(i), QString::fromUtf8(kScales[i].caption));
   }
   for (int i = 0; i < 3; ++i) {
     const ScaleBox& scale = kScales[static_cast<std::size_t>(i)];
-    EntryBox* box = AddBox(i, QLatin1String(scale.name), false, QLatin1String(scale.unit_in_words));
+    EntryBox* box = AddBox(i, QLatin1String(scale.name), false, QLatin1String(scale.unit_in_words),
+                           *labels[static_cast<std::size_t>(i)]);
     box->installEventFilter(this);
     connect(box, &EntryBox::entryChanged, this, [this, i] { Change(static_cast<Scale>(i)); });
     boxes_[static_cast<std::size_t>(i)] = box;
