@@ -25,7 +25,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brelvan.example/")
-# Dependencies as dpkg-shlibdeps finds them in the program's shared libraries (the Qt 6 ones).
+# Dependencies as dpkg-shlibdeps finds them in the program's shared libraries (Qt 6), and
+# the font package whose faces every caption is measured to fit in: without it another face is
+# drawn and captions clip. Wayland sessions open the window natively with Qt's Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libgl-dev
   fonts-liberation
 )
 test_packages=(
@@ -16,6 +16,7 @@ test_packages=(
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 weston groff-base man-db
 )
 
 case "${1:-}" in

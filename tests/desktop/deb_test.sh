@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds the Debian package with CPack, checks its control fields (the dependencies come from
-# dpkg-shlibdeps, so they name the Qt 6 libraries) and contents, installs it, starts the installed
-# program headless and removes the package again.
+# Builds the Debian package with CPack, checks its control fields (the libraries' packages come
+# from dpkg-shlibdeps; the fonts the captions are measured in, and Qt's Wayland platform, are
+# named by hand) and contents, installs it, starts the installed program headless, asks its
+# --version and manual page, and removes the package again.
 #
 # In CI (CI=true) and as root the package goes into the system with dpkg -i and out with dpkg -r;
 # elsewhere, or when a copy is installed already, it is unpacked into a scratch root instead.
@@ -29,16 +30,22 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
 echo "Depends: $depends"
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6 libstdc++6; do
-  echo "$depends" | tr ',' '\n' | grep -q "^ *$lib\( \|$\)" || fail "Depends does not name $lib"
+names() { tr ',' '\n' | grep -q "^ *$1\( \|$\)"; }
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libc6 \
+           libstdc++6 fonts-liberation; do
+  echo "$depends" | names "$lib" || fail "Depends does not name $lib"
 done
+recommends=$(field Recommends)
+echo "Recommends: $recommends"
+echo "$recommends" | names qt6-wayland || fail "Recommends does not name qt6-wayland"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' > "$scratch/contents"
 for path in ./usr/bin/$package ./usr/share/applications/$app_id.desktop \
             ./usr/share/metainfo/$app_id.metainfo.xml \
             ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
             ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
-            ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+            ./usr/share/man/man1/$package.1.gz; do
   grep -qxF "$path" "$scratch/contents" || fail "the package lacks $path"
 done
 unexpected=$(grep -v -e '/$' -e '^\./usr/bin/' -e '^\./usr/share/' "$scratch/contents" || true)
@@ -76,6 +83,12 @@ program=$root/usr/bin/$package
 if ldd "$program" | grep -q 'not found'; then
   ldd "$program"
   fail "the installed program misses libraries"
+fi
+
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)" = "BVN Unit Converter $version" ] ||
+  fail "the installed program's --version"
+if $system; then
+  man -w "$package" > /dev/null 2>&1 || fail "man finds no manual page for $package"
 fi
 
 # Headless start: it must still be running after 2 s, having shown no error.

@@ -63,5 +63,16 @@ svg=$usr/share/icons/hicolor/scalable/apps/$app_id.svg
 [ -f "$svg" ] || fail "no scalable icon"
 rsvg-convert -w 64 -h 64 "$svg" -o "$scratch/scalable.png" || fail "the scalable icon does not render"
 
+# The manual page, in section 1: groff reads it without a warning, and it documents the keys,
+# the clipboard keys among them, and the exit status.
+manpage=$usr/share/man/man1/$executable.1.gz
+[ -f "$manpage" ] || fail "no manual page man1/$executable.1.gz"
+zcat "$manpage" | groff -man -ww -z -Tutf8 2> "$scratch/groff.log" || fail "groff cannot read the manual page"
+[ ! -s "$scratch/groff.log" ] || { cat "$scratch/groff.log"; fail "groff warns about the manual page"; }
+zcat "$manpage" | groff -man -Tutf8 -P-cbou 2> /dev/null > "$scratch/manpage.txt"
+for section in "KEYBOARD" "EXIT STATUS" "Shift+Insert" "Ctrl+Insert" "Shift+Delete" "--version"; do
+  grep -qF -- "$section" "$scratch/manpage.txt" || fail "the manual page does not mention $section"
+done
+
 echo "installed layout is complete"
 rm -rf "$scratch"

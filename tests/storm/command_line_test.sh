@@ -1,0 +1,31 @@
+#!/bin/sh
+# The command line, with no display at all: --help and --version answer on standard output and
+# exit 0; an unknown option or an argument is refused on standard error with status 2.
+# Usage: command_line_test.sh <program> <version>
+set -u
+program=$1 version=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" > out 2> err; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+for option in --version -v; do
+  run "$option"; status=$?
+  [ $status -eq 0 ] || fail "$option: status $status"
+  [ "$(cat out)" = "BVN Unit Converter $version" ] || fail "$option printed '$(cat out)'"
+done
+for option in --help -h; do
+  run "$option"; status=$?
+  [ $status -eq 0 ] || { cat err; fail "$option: status $status"; }
+  grep -q "^Usage: brelvan-unit-converter \[options\]" out || { cat out; fail "$option: no usage line"; }
+  grep -q -- "--version" out || fail "$option does not list --version"
+  [ ! -s err ] || { cat err; fail "$option wrote to standard error"; }
+done
+for wrong in --frobnicate -x a-file; do
+  run "$wrong"; status=$?
+  [ $status -eq 2 ] || fail "$wrong: status $status, not 2"
+  [ ! -s out ] || fail "$wrong wrote to standard output"
+  grep -q "brelvan-unit-converter: " err || { cat err; fail "$wrong: no message"; }
+done
+echo "command line: answers without a display"
