@@ -5,7 +5,7 @@ memory, for each program given, on the X server in $DISPLAY (run it under xvfb-r
     xvfb-run -a -s "-screen 0 1024x768x24" bench/startup.py build/bench/bench/bare_window \
         build/bench/app/brelvan-unit-converter
 
-Needs xev (x11-utils) and /usr/bin/time (time). Prints one line a program: the median of seven
+Needs xev (x11-utils) and /usr/bin/time (time). Prints one line a program: the median of 21
 runs after one that warms the file cache."""
 import os
 import re
@@ -16,7 +16,7 @@ import sys
 import tempfile
 import time
 
-RUNS = 7
+RUNS = 21
 
 
 def one_run(program):
