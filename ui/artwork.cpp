@@ -4,9 +4,6 @@
 #include <QIconEngine>
 #include <QPainter>
 
-#include <utility>
-#include <vector>
-
 namespace ui {
 
 Logo::Logo(QWidget* parent) : QWidget(parent) {}
@@ -28,14 +25,12 @@ class WindowIconEngine : public QIconEngine {
     for (const QFileInfo& png :
          QDir(QStringLiteral(":/icons"), QStringLiteral("*.png")).entryInfoList()) {
       const int size = png.baseName().toInt();  // "48.png" is 48 x 48
-      drawn_.emplace_back(QSize(size, size), png.filePath());
+      drawn_.push_back(QSize(size, size));
     }
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    for (const auto& [drawn_size, path] : drawn_) {
-      if (drawn_size == size) return QPixmap(path);
-    }
+    if (drawn_.contains(size)) return QPixmap(QStringLiteral(":/icons/%1.png").arg(size.width()));
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -46,14 +41,12 @@ class WindowIconEngine : public QIconEngine {
     painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
   }
   QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    QList<QSize> sizes;
-    for (const auto& drawn : drawn_) sizes.push_back(drawn.first);
-    return sizes;
+    return drawn_;
   }
   QIconEngine* clone() const override { return new WindowIconEngine(*this); }
 
  private:
-  std::vector<std::pair<QSize, QString>> drawn_;
+  QList<QSize> drawn_;
 };
 
 }  // namespace

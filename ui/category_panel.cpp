@@ -5,7 +5,6 @@
 #include <QPalette>
 
 #include "ui/entry_box.h"
-
 #include "ui/layout.h"
 
 namespace ui {
@@ -31,34 +30,39 @@ QList<QLineEdit*> CategoryPanel::boxes() const {
   return findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
 }
 
-QLabel* CategoryPanel::AddLabel(int index, const QString& caption) {
-  auto* label = new QLabel(caption, this);
-  label->setObjectName(QLatin1String(LookOf(category_).labels));
-  label->setProperty("index", index);
-  label->setGeometry(ToPixels(LabelRect(category_, index)));
-  label->setFont(MakeFont(kUnitLabelFont));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  FillBackground(*label, kPaper);
-  SetTextColour(*label, kInk);
-  return label;
-}
-
-EntryBox* CategoryPanel::AddBox(int index, const QString& name, bool array,
-                                const QString& unit_in_words, QLabel& label) {
-  auto* box = new EntryBox(this);
-  label.setBuddy(box);
-  box->setObjectName(name);
-  if (array) box->setProperty("index", index);
-  box->setGeometry(ToPixels(BoxRect(index)));
-  box->setAccessibleName(unit_in_words);
-  box->setFont(MakeFont(kDefaultFont));  // set here, or the frame's style sheet would reset it
-  // A white box on the white panel, as a desktop's light colours draw it, so its text is black.
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, kPaper);
-  palette.setColor(QPalette::Text, kInk);
-  box->setPalette(palette);
-  return box;
+std::vector<EntryBox*> CategoryPanel::AddUnits(const std::vector<UnitRow>& rows, bool array) {
+  std::vector<QLabel*> labels;
+  for (const UnitRow& row : rows) {
+    const int index = static_cast<int>(labels.size());
+    auto* label = new QLabel(row.caption, this);
+    label->setObjectName(QLatin1String(LookOf(category_).labels));
+    label->setProperty("index", index);
+    label->setGeometry(ToPixels(LabelRect(category_, index)));
+    label->setFont(MakeFont(kUnitLabelFont));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    FillBackground(*label, kPaper);
+    SetTextColour(*label, kInk);
+    labels.push_back(label);
+  }
+  std::vector<EntryBox*> boxes;
+  for (const UnitRow& row : rows) {
+    const int index = static_cast<int>(boxes.size());
+    auto* box = new EntryBox(this);
+    labels[static_cast<std::size_t>(index)]->setBuddy(box);
+    box->setObjectName(row.box);
+    if (array) box->setProperty("index", index);
+    box->setGeometry(ToPixels(BoxRect(index)));
+    box->setAccessibleName(row.in_words);
+    box->setFont(MakeFont(kDefaultFont));  // set here, or the frame's style sheet would reset it
+    // A white box on the white panel, as a desktop's light colours draw it, so its text is black.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, kPaper);
+    palette.setColor(QPalette::Text, kInk);
+    box->setPalette(palette);
+    boxes.push_back(box);
+  }
+  return boxes;
 }
 
 void WriteBox(QLineEdit& box, const QString& text) {

@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QList>
 
+#include <vector>
+
 #include "core/units.h"
 
 class QLabel;
@@ -26,13 +28,16 @@ class CategoryPanel : public QGroupBox {
   QList<QLineEdit*> boxes() const;
 
  protected:
-  // The unit label beside box `index`, a member of the panel's label array.
-  QLabel* AddLabel(int index, const QString& caption);
-  // An entry box at the place of box `index`, with an accessible name that says its unit in
-  // words, and `label` as its label. A member of a box array carries its index; a single box
-  // does not.
-  EntryBox* AddBox(int index, const QString& name, bool array, const QString& unit_in_words,
-                   QLabel& label);
+  // One unit of the panel: its box's name, the unit in words and its label's caption.
+  struct UnitRow {
+    QString box;
+    QString in_words;
+    QString caption;
+  };
+  // Lays out box i and its label for each row i: the labels first, so that a box is drawn over
+  // a label it overlaps, each the buddy of its box. The box's accessible name is its unit in
+  // words. Boxes of an array carry their index; single boxes do not.
+  std::vector<EntryBox*> AddUnits(const std::vector<UnitRow>& rows, bool array);
 
  private:
   core::Category category_;

@@ -11,9 +11,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "product.h"
@@ -40,12 +37,7 @@ class Letterhead : public QWidget {
  protected:
   void paintEvent(QPaintEvent* /*event*/) override {
     QPainter painter(this);
-    for (const ui::LinePlace& line : ui::kLines) {
-      const int x1 = ui::Px(line.x1), x2 = ui::Px(line.x2);
-      const int y1 = ui::Px(line.y1), y2 = ui::Px(line.y2);
-      painter.fillRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
-                       std::abs(y2 - y1) + 1, ui::kInk);
-    }
+    for (const ui::LinePlace& line : ui::kLines) painter.fillRect(ui::ToPixels(line), ui::kInk);
   }
 };
 
@@ -100,7 +92,7 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
     if (const core::LinearCategory* linear = core::FindLinear(category)) {
       panel = new ui::LinearPanel(*linear, linear_, client_);
     } else {
-      panel = temperature_ = new ui::TemperaturePanel(client_);
+      panel = new ui::TemperaturePanel(client_);
     }
     QStringList units;
     for (QLineEdit* box : panel->boxes()) {
@@ -164,7 +156,8 @@ void Form1::ShowCategory(core::Category category) {
 }
 
 void Form1::Form_Load() {
-  temperature_->SetStartValues();
+  static_cast<ui::TemperaturePanel*>(panels_[static_cast<std::size_t>(core::Category::Temperature)])
+      ->SetStartValues();
 }
 
 void Form1::mnuPrint_Click() {

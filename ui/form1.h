@@ -19,7 +19,6 @@
 namespace ui {
 class CategoryPanel;
 class Platform;
-class TemperaturePanel;
 }  // namespace ui
 
 class Form1 : public QMainWindow {
@@ -69,7 +68,6 @@ class Form1 : public QMainWindow {
   ui::LinearState linear_;
   QWidget* client_ = nullptr;
   std::array<ui::CategoryPanel*, core::kCategoryCount> panels_{};
-  ui::TemperaturePanel* temperature_ = nullptr;
   ui::PrintJobs* print_jobs_ = nullptr;
   struct Message {
     QString title;

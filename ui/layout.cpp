@@ -11,6 +11,10 @@ QRect ToPixels(const TwipRect& r) {
   return QRect(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
 }
 
+QRect ToPixels(const LinePlace& line) {
+  return QRect(QPoint(Px(line.x1), Px(line.y1)), QPoint(Px(line.x2), Px(line.y2))).normalized();
+}
+
 QFont MakeFont(const FontSpec& wanted) {
   QFont font;
   switch (wanted.face) {

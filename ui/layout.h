@@ -92,6 +92,8 @@ struct LinePlace {
   int x1, y1, x2, y2;
 };
 extern const std::array<LinePlace, 4> kLines;
+// The pixels a line covers, its end points included.
+QRect ToPixels(const LinePlace& line);
 
 // What the window shows of one category: its button, its panel and the panel's unit labels.
 struct CategoryLook {

@@ -1,11 +1,11 @@
 #include "ui/linear_panel.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
 #include <string>
+#include <vector>
 
 #include "core/linear_fill.h"
 #include "ui/entry_box.h"
@@ -24,23 +24,21 @@ bool IsBoxIndex(std::int16_t index) {
 
 LinearPanel::LinearPanel(const core::LinearCategory& category, LinearState& shared, QWidget* parent)
     : CategoryPanel(category.category, parent), category_(category), shared_(shared) {
-  std::array<QLabel*, 9> labels{};
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    labels[i] = AddLabel(static_cast<int>(i), QString::fromUtf8(category.units[i].caption));
-  }
-  // Boxes come after the labels, so a box is drawn over a label it overlaps.
+  std::vector<UnitRow> rows;
   const QString array = QLatin1String(LookOf(category.category).boxes);
-  for (int i = 0; i < 9; ++i) {
-    const auto unit = static_cast<std::size_t>(i);
-    EntryBox* box =
-        AddBox(i, array, true, QString::fromUtf8(category.units[unit].name), *labels[unit]);
+  for (const core::Unit& unit : category.units) {
+    rows.push_back({array, QString::fromUtf8(unit.name), QString::fromUtf8(unit.caption)});
+  }
+  const std::vector<EntryBox*> boxes = AddUnits(rows, true);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    EntryBox* box = boxes[i];
     box->setText(QStringLiteral("0"));
     // Text from an input method would reach the box without a key press, past the filter.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
     const auto index = static_cast<std::int16_t>(i);
     connect(box, &EntryBox::entryChanged, this, [this, index] { Change(index); });
-    boxes_[static_cast<std::size_t>(i)] = box;
+    boxes_[i] = box;
   }
 }
 

@@ -1,11 +1,11 @@
 #include "ui/temperature_panel.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
 #include <string>
+#include <vector>
 
 #include "core/number_text.h"
 #include "core/temperature.h"
@@ -42,17 +42,17 @@ constexpr std::array<ScaleBox, 3> kScales = {{
 
 TemperaturePanel::TemperaturePanel(QWidget* parent)
     : CategoryPanel(core::Category::Temperature, parent) {
-  std::array<QLabel*, 3> labels{};
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    labels[i] = AddLabel(static_cast<int>(i), QString::fromUtf8(kScales[i].caption));
+  std::vector<UnitRow> rows;
+  for (const ScaleBox& scale : kScales) {
+    rows.push_back({QLatin1String(scale.name), QLatin1String(scale.unit_in_words),
+                    QString::fromUtf8(scale.caption)});
   }
-  for (int i = 0; i < 3; ++i) {
-    const ScaleBox& scale = kScales[static_cast<std::size_t>(i)];
-    EntryBox* box = AddBox(i, QLatin1String(scale.name), false, QLatin1String(scale.unit_in_words),
-                           *labels[static_cast<std::size_t>(i)]);
-    box->installEventFilter(this);
-    connect(box, &EntryBox::entryChanged, this, [this, i] { Change(static_cast<Scale>(i)); });
-    boxes_[static_cast<std::size_t>(i)] = box;
+  const std::vector<EntryBox*> boxes = AddUnits(rows, false);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    boxes[i]->installEventFilter(this);
+    const auto scale = static_cast<Scale>(i);
+    connect(boxes[i], &EntryBox::entryChanged, this, [this, scale] { Change(scale); });
+    boxes_[i] = boxes[i];
   }
 }
 
