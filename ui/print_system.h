@@ -1,0 +1,15 @@
+// What a print thread needs of the system's print service beyond what Qt's printing gives. Each
+// system has its own file: print_system_cups.cpp for CUPS, print_system_windows.cpp for the
+// Windows spooler.
+#ifndef UI_PRINT_SYSTEM_H_
+#define UI_PRINT_SYSTEM_H_
+
+namespace ui {
+
+// Called on a print thread before and after it first looks for a printer: makes the print
+// service's requests for a password fail instead of opening a dialog off the window's thread.
+void RefusePasswordPrompts();
+
+}  // namespace ui
+
+#endif  // UI_PRINT_SYSTEM_H_

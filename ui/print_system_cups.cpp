@@ -1,0 +1,26 @@
+// The CUPS print service, reached through the CUPS library that Qt's printing has loaded, if it
+// has. The program does not load it itself, which would slow every start.
+#include <dlfcn.h>
+
+#include "ui/print_system.h"
+
+namespace ui {
+
+// A print service may ask for a password. Qt's printing asks it with a dialog, set up for the
+// thread that first looks for a printer, and a dialog belongs on the window's thread only; on a
+// print thread nobody can answer. So a print thread gives no password, and such a job fails
+// instead of opening a window off the window's thread.
+void RefusePasswordPrompts() {
+  using PasswordCallback = const char* (*)(const char* prompt, void* http, const char* method,
+                                           const char* resource, void* data);
+  using SetPasswordCallback = void (*)(PasswordCallback callback, void* data);
+  void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (cups == nullptr) return;
+  if (auto set = reinterpret_cast<SetPasswordCallback>(dlsym(cups, "cupsSetPasswordCB2"))) {
+    set([](const char*, void*, const char*, const char*, void*) -> const char* { return nullptr; },
+        nullptr);
+  }
+  dlclose(cups);
+}
+
+}  // namespace ui
