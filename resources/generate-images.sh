@@ -3,7 +3,8 @@
 # is drawn from its source at run time):
 #   icon.svg, icon-16.svg  -> icons/<size>.png for 16, 32, 48, 64, 128 and 256 pixels
 #                          -> icons/brelvan-unit-converter.ico (32 x 32 and 16 x 16 in 256 colours,
-#                             16 x 16 in 16 colours)
+#                             16 x 16 in 16 colours; then 48 x 48 in true colour with alpha and
+#                             256 x 256 as PNG, the sizes that Explorer shows today)
 # The 16 pixel images come from icon-16.svg, the same drawing laid out on the pixel grid.
 # Needs rsvg-convert (librsvg2-bin), ImageMagick 6 (imagemagick) and python3.
 set -eu
@@ -27,7 +28,9 @@ hard_alpha="-channel A -threshold 50% +channel"
 convert icons/32.png $hard_alpha +dither -colors 256 -depth 8 "rgba:$work/32.rgba"
 # shellcheck disable=SC2086
 convert icons/16.png $hard_alpha +dither -colors 256 -depth 8 "rgba:$work/16.rgba"
+convert icons/48.png -depth 8 "rgba:$work/48.rgba"
 python3 make-ico.py icons/brelvan-unit-converter.ico \
-  "32:8:$work/32.rgba" "16:8:$work/16.rgba" "16:4:$work/16.rgba"
+  "32:8:$work/32.rgba" "16:8:$work/16.rgba" "16:4:$work/16.rgba" \
+  "48:32:$work/48.rgba" "256:png:icons/256.png"
 
 identify icons/brelvan-unit-converter.ico

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Writes a Windows .ico file whose images are palette bitmaps with a transparency mask.
 
-Usage: make-ico.py OUTPUT.ico SIZE:BITS:FILE.rgba ...
+Usage: make-ico.py OUTPUT.ico SIZE:BITS:FILE ...
 
-Each FILE.rgba holds SIZE x SIZE pixels as raw 8-bit RGBA (ImageMagick "rgba:" output). BITS is 8
-(256 colours: the image's own colours, at most 256 of them) or 4 (16 colours: every pixel mapped to
-the colour of the standard 16-colour palette that looks nearest). A pixel with alpha below 128 is transparent.
+Each FILE holds SIZE x SIZE pixels as raw 8-bit RGBA (ImageMagick "rgba:" output), except with BITS
+"png". BITS is 8 (256 colours: the image's own colours, at most 256 of them), 4 (16 colours: every
+pixel mapped to the colour of the standard 16-colour palette that looks nearest), 32 (true colour
+with alpha), or png (FILE is a PNG file, stored as it is, as Windows takes images of 256 pixels).
+In palette images a pixel with alpha below 128 is transparent.
 """
 import struct
 import sys
@@ -47,6 +49,8 @@ def bitmap(size, bits, rgba):
     if len(rgba) != size * size * 4:
         sys.exit(f"expected {size * size * 4} bytes of RGBA, got {len(rgba)}")
     pixels = [tuple(rgba[i:i + 4]) for i in range(0, len(rgba), 4)]
+    if bits == 32:
+        return true_colour(size, pixels), 0
     opaque = [p[3] >= 128 for p in pixels]
     colours = [p[:3] if o else (0, 0, 0) for p, o in zip(pixels, opaque)]
     if bits == 4:
@@ -84,15 +88,30 @@ def bitmap(size, bits, rgba):
     return header + table + colour_rows + mask_rows, len(palette)
 
 
+def true_colour(size, pixels):
+    """A 32-bit bitmap: blue, green, red and alpha, bottom-up, then an all-clear AND mask."""
+    colour_rows = b"".join(bytes((b, g, r, a)) for y in reversed(range(size))
+                           for r, g, b, a in pixels[y * size:(y + 1) * size])
+    mask_rows = bytes(row_bytes(size) * size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
+                         len(colour_rows) + len(mask_rows), 0, 0, 0, 0)
+    return header + colour_rows + mask_rows
+
+
 def main():
     if len(sys.argv) < 3:
         sys.exit(__doc__)
     images = []
     for argument in sys.argv[2:]:
         size, bits, path = argument.split(":", 2)
-        size, bits = int(size), int(bits)
         with open(path, "rb") as f:
-            data, colours = bitmap(size, bits, f.read())
+            content = f.read()
+        size = int(size)
+        if bits == "png":
+            bits, data, colours = 32, content, 0
+        else:
+            bits = int(bits)
+            data, colours = bitmap(size, bits, content)
         images.append((size, bits, colours, data))
 
     out = struct.pack("<HHH", 0, 1, len(images))

@@ -16,8 +16,9 @@ for size in 16 32 48 64 128 256; do
     fail "icons/$size.png is not a ${size}x${size} PNG"
 done
 
-# The .ico: 32 x 32 and 16 x 16 in 256 colours, 16 x 16 in 16 colours, each a palette bitmap.
-python3 - "$resources/icons/brelvan-unit-converter.ico" <<'PY' || fail "the .ico does not hold the three images"
+# The .ico: 32 x 32 and 16 x 16 in 256 colours, 16 x 16 in 16 colours, each a palette bitmap;
+# after them 48 x 48 in true colour and 256 x 256 as PNG.
+python3 - "$resources/icons/brelvan-unit-converter.ico" <<'PY' || fail "the .ico does not hold its five images"
 import struct, sys
 data = open(sys.argv[1], "rb").read()
 reserved, kind, count = struct.unpack_from("<HHH", data, 0)
@@ -25,13 +26,16 @@ assert (reserved, kind) == (0, 1), "not an icon file"
 found = []
 for i in range(count):
     w, h, colours, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+    assert offset + size <= len(data), f"image {i} runs past the end of the file"
+    if data[offset:offset + 8] == b"\x89PNG\r\n\x1a\n":
+        found.append((w or 256, h or 256, "png"))
+        continue
     header, bw, bh, bplanes, bbits = struct.unpack_from("<IiiHH", data, offset)
     assert header == 40, f"image {i} is not a bitmap"
     assert (bw, bh, bbits) == (w, 2 * h, bits), f"image {i}: directory and bitmap disagree"
-    assert offset + size <= len(data), f"image {i} runs past the end of the file"
     found.append((w, h, bits))
 print("ico images:", found)
-assert sorted(found) == sorted([(32, 32, 8), (16, 16, 8), (16, 16, 4)]), found
+assert found == [(32, 32, 8), (16, 16, 8), (16, 16, 4), (48, 48, 32), (256, 256, "png")], found
 PY
 
 rm -rf "$scratch"
@@ -47,7 +51,7 @@ check_same() {
   [ "$n" = 0 ] || fail "$1 differs from what generate-images.sh makes ($n pixels)"
 }
 for size in 16 32 48 64 128 256; do check_same icons/$size.png; done
-for frame in 0 1 2; do check_same "icons/brelvan-unit-converter.ico[$frame]"; done
+for frame in 0 1 2 3 4; do check_same "icons/brelvan-unit-converter.ico[$frame]"; done
 
 echo "images match their drawings"
 rm -rf "$scratch"
