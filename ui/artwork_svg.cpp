@@ -1,58 +1,31 @@
+// The maker's images drawn from their vector sources by Qt SVG.
 #include "ui/artwork.h"
 
-#include <QDir>
-#include <QIconEngine>
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace ui {
 
-Logo::Logo(QWidget* parent) : QWidget(parent) {}
-
-void Logo::paintEvent(QPaintEvent* /*event*/) {
-  if (!drawing_) drawing_ = std::make_unique<QSvgRenderer>(QStringLiteral(":/logo.svg"));
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  drawing_->render(&painter, QRectF(QPointF(0, 0), drawing_->defaultSize()));
-}
-
-namespace {
-
-// The window icon: the image drawn for a size where there is one, the scalable drawing at any
-// other size. It lists every drawn size, so that the desktop is offered them all.
-class WindowIconEngine : public QIconEngine {
- public:
-  WindowIconEngine() {
-    for (const QFileInfo& png :
-         QDir(QStringLiteral(":/icons"), QStringLiteral("*.png")).entryInfoList()) {
-      const int size = png.baseName().toInt();  // "48.png" is 48 x 48
-      drawn_.push_back(QSize(size, size));
-    }
-  }
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    if (drawn_.contains(size)) return QPixmap(QStringLiteral(":/icons/%1.png").arg(size.width()));
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/icons/icon.svg")).render(&painter);
-    return pixmap;
-  }
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-  }
-  QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    return drawn_;
-  }
-  QIconEngine* clone() const override { return new WindowIconEngine(*this); }
-
- private:
-  QList<QSize> drawn_;
+struct Logo::Drawing {
+  QSvgRenderer vectors{QStringLiteral(":/logo.svg")};
 };
 
-}  // namespace
+Logo::Logo(QWidget* parent) : QWidget(parent) {}
+Logo::~Logo() = default;
 
-QIcon WindowIcon() {
-  return QIcon(new WindowIconEngine);
+void Logo::paintEvent(QPaintEvent* /*event*/) {
+  if (!drawing_) drawing_ = std::make_unique<Drawing>();
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  drawing_->vectors.render(&painter, QRectF(QPointF(0, 0), drawing_->vectors.defaultSize()));
+}
+
+QPixmap DrawIcon(const QSize& size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  QSvgRenderer(QStringLiteral(":/icons/icon.svg")).render(&painter);
+  return pixmap;
 }
 
 }  // namespace ui

@@ -106,8 +106,12 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
   for (std::size_t i = 1; i < tab_order.size(); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
   ShowCategory(core::Category::Length);
 
-  // The client area keeps its size; the window adds the menu bar above it.
-  resize(ui::Px(ui::kClientWidth), ui::Px(ui::kClientHeight) + menuBar()->sizeHint().height());
+  // The client area keeps its size; the window adds the menu bar above it, as high as the
+  // window's layout makes it (on Windows that is a pixel more than its size hint).
+  const int width = ui::Px(ui::kClientWidth);
+  int menu_height = menuBar()->heightForWidth(width);
+  if (menu_height < 0) menu_height = menuBar()->sizeHint().height();
+  resize(width, ui::Px(ui::kClientHeight) + menu_height);
   Form_Load();
 }
 

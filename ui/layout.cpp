@@ -1,5 +1,7 @@
 #include "ui/layout.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -15,31 +17,46 @@ QRect ToPixels(const LinePlace& line) {
   return QRect(QPoint(Px(line.x1), Px(line.y1)), QPoint(Px(line.x2), Px(line.y2))).normalized();
 }
 
+namespace {
+
+// Adds the faces that travel inside the program, where the system lacks them (on Windows), to
+// the faces Qt finds; a program without any adds nothing.
+bool LoadBundledFaces() {
+  for (const QFileInfo& face : QDir(QStringLiteral(":/fonts")).entryInfoList(QDir::Files)) {
+    QFontDatabase::addApplicationFont(face.filePath());
+  }
+  return true;
+}
+
+}  // namespace
+
+// The Liberation faces come first: the layout is measured in them, and with them every system
+// draws the same letters. The others have the same widths, or come near them.
 QFont MakeFont(const FontSpec& wanted) {
+  [[maybe_unused]] static const bool loaded = LoadBundledFaces();
   QFont font;
   switch (wanted.face) {
     case Face::kSansSerif:
-      font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Nimbus Sans",
+      font.setFamilies({"Liberation Sans", "MS Sans Serif", "Microsoft Sans Serif", "Nimbus Sans",
                         "DejaVu Sans", "Sans"});
       break;
     case Face::kSansSerifNarrow:
       font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow",
                         "DejaVu Sans Condensed"});
-      font.setStretch(QFont::Condensed);
       break;
     case Face::kArial:
-      font.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans", "Sans"});
+      font.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans", "Sans"});
       break;
     case Face::kArialNarrow:
-      font.setFamilies({"Arial Narrow", "Liberation Sans Narrow", "Nimbus Sans Narrow",
+      font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow",
                         "DejaVu Sans Condensed", "Sans"});
-      font.setStretch(QFont::Condensed);
       break;
     case Face::kArialBlack:
-      font.setFamilies({"Arial Black", "Liberation Sans", "Nimbus Sans", "DejaVu Sans", "Sans"});
+      font.setFamilies({"Liberation Sans", "Arial Black", "Nimbus Sans", "DejaVu Sans", "Sans"});
       break;
   }
   font.setStyleHint(QFont::SansSerif);
+  font.setHintingPreference(QFont::PreferVerticalHinting);
   // Sizes in pixels, so that text keeps its place in the pixel layout whatever the screen's
   // logical resolution, and renders to the same proportions on a printer.
   font.setPixelSize(FontPixels(wanted.hundredths_of_point));

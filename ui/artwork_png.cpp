@@ -1,0 +1,48 @@
+// The maker's images drawn from pictures that the build renders from their vector sources.
+#include "ui/artwork.h"
+
+#include <QDir>
+#include <QPaintEngine>
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+
+constexpr QSize kLogoSize{150, 75};
+constexpr qreal kLargestRatio = 3;  // the logo is rendered at 1, 1.5, 2 and 3 times its size
+
+}  // namespace
+
+// The logo's pictures, one for each ratio.
+struct Logo::Drawing {
+  Drawing() {
+    for (const QFileInfo& file :
+         QDir(QStringLiteral(":/"), QStringLiteral("logo*.png")).entryInfoList()) {
+      pictures.addFile(file.filePath());
+    }
+  }
+  QIcon pictures;
+};
+
+Logo::Logo(QWidget* parent) : QWidget(parent) {}
+Logo::~Logo() = default;
+
+void Logo::paintEvent(QPaintEvent* /*event*/) {
+  if (!drawing_) drawing_ = std::make_unique<Drawing>();
+  QPainter painter(this);
+  // The picture for the pixels it is drawn into; the largest on paper, and in a picture taken to
+  // be printed.
+  const qreal ratio = painter.paintEngine()->type() == QPaintEngine::Picture
+                          ? kLargestRatio
+                          : painter.deviceTransform().m11();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(QRect(QPoint(0, 0), kLogoSize), drawing_->pictures.pixmap(kLogoSize, ratio));
+}
+
+QPixmap DrawIcon(const QSize& size) {
+  return QPixmap(QStringLiteral(":/icons/256.png"))
+      .scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace ui
