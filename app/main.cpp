@@ -1,6 +1,7 @@
 // Starts the converter: one window, centred on the screen, until it is closed.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QScreen>
 #include <QStyle>
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/console.h"
 #include "product.h"
 #include "ui/form1.h"
 #include "ui/printing.h"
@@ -38,25 +40,30 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   reverse.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(reverse);
 
-  const QString program = QString::fromUtf8(product::kExecutableName);
-  if (!parser.parse(arguments)) {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(program),
-                 qPrintable(parser.errorText()), qPrintable(program));
+  // The name it was started by ("brelvan-unit-converter", "Brelvan Unit Converter.exe").
+  QString program = QFileInfo(arguments.value(0)).fileName();
+  if (program.isEmpty()) program = QString::fromUtf8(product::kExecutableName);
+  const auto refuse = [&program](const QString& why) {
+    console::Say(
+        console::Stream::kError,
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, why));
     return 2;
-  }
+  };
+  if (!parser.parse(arguments)) return refuse(parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
-    std::fprintf(stderr, "%s: takes no file or other argument: '%s'\n", qPrintable(program),
-                 qPrintable(parser.positionalArguments().front()));
-    return 2;
+    return refuse(QStringLiteral("takes no file or other argument: '%1'")
+                      .arg(parser.positionalArguments().front()));
   }
   if (parser.isSet(help)) {
     // Without an application object Qt does not know the program's name.
-    const QString text = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
-    std::fputs(qPrintable(text), stdout);
+    console::Say(console::Stream::kOutput,
+                 parser.helpText().replace(QStringLiteral("<executable_name>"), program));
     return 0;
   }
   if (parser.isSet(version)) {
-    std::printf("%s %s\n", product::kProductName, product::kVersion);
+    console::Say(console::Stream::kOutput,
+                 QStringLiteral("%1 %2\n").arg(QString::fromUtf8(product::kProductName),
+                                               QString::fromUtf8(product::kVersion)));
     return 0;
   }
   return std::nullopt;
