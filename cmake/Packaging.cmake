@@ -3,6 +3,9 @@
 
 if(TARGET ${BVN_EXECUTABLE})
   bvn_add_windows_resources(${BVN_EXECUTABLE})
+  # Where the program file is, for tools/windows.sh to pack it.
+  file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/program-file.txt
+       CONTENT "$<TARGET_FILE:${BVN_EXECUTABLE}>")
 endif()
 
 if(WIN32)

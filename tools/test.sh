@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need (Debian 12), then builds and runs every test: the whole suite with
 # g++ and with clang++, again under AddressSanitizer and UndefinedBehaviorSanitizer, each core
-# fuzz target for FUZZ_SECONDS (default 60), the benchmark figures and the format check.
+# fuzz target for FUZZ_SECONDS (default 60), the Windows program with the core and window suites
+# under Wine (unless BVN_SKIP_WINDOWS is set), the benchmark figures and the format check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-packages.sh test
@@ -29,6 +30,15 @@ step "AddressSanitizer and UBSan: build and test"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 run_ctest --preset asan -j "$jobs" -LE 'system|once'
+
+if [ -n "${BVN_SKIP_WINDOWS:-}" ]; then
+  step "Windows: skipped, as BVN_SKIP_WINDOWS is set"
+else
+  step "Windows: the program, and its tests under Wine"
+  # The first run builds the static Qt for Windows into a cache, about 20 minutes.
+  tools/windows.sh
+  run_ctest --preset mingw
+fi
 
 step "fuzzing, ${fuzz_seconds}s a target"
 tools/fuzz.sh "$fuzz_seconds"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -101,11 +102,12 @@ TEST(IsValidEntryProperty, AgreesWithACharacterCount) {
     std::string text;
     for (int n = length(random); n > 0; --n) text += alphabet[pick(random)];
     const auto count = [&](char c) { return std::count(text.begin(), text.end(), c); };
-    const long valid = std::count_if(text.begin(), text.end(), [](char c) {
+    const std::ptrdiff_t valid = std::count_if(text.begin(), text.end(), [](char c) {
       return (c >= '0' && c <= '9') || c == '.' || c == '-';
     });
-    const bool expected = text != "-" && text != "." && valid == static_cast<long>(text.size()) &&
-                          count('.') <= 1 && count('-') <= 1;
+    const bool expected = text != "-" && text != "." &&
+                          valid == static_cast<std::ptrdiff_t>(text.size()) && count('.') <= 1 &&
+                          count('-') <= 1;
     ASSERT_EQ(expected, IsValidEntry(text)) << '"' << text << '"';
   }
 }

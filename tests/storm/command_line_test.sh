@@ -1,11 +1,15 @@
 #!/bin/sh
 # The command line, with no display at all: --help and --version answer on standard output and
-# exit 0; an unknown option or an argument is refused on standard error with status 2.
+# exit 0; an unknown option or an argument is refused on standard error with status 2. Answers
+# name the program by its file name. BVN_TEST_RUNNER, when set, runs the program (Wine).
 # Usage: command_line_test.sh <program> <version>
 set -u
-program=$1 version=$2
+program=$1 version=$2 name=$(basename "$1")
 fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" > out 2> err; }
+run() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${BVN_TEST_RUNNER:+"$BVN_TEST_RUNNER"} \
+    "$program" "$@" > out 2> err
+}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -18,7 +22,7 @@ done
 for option in --help -h; do
   run "$option"; status=$?
   [ $status -eq 0 ] || { cat err; fail "$option: status $status"; }
-  grep -q "^Usage: brelvan-unit-converter \[options\]" out || { cat out; fail "$option: no usage line"; }
+  grep -qF "Usage: $name [options]" out || { cat out; fail "$option: no usage line"; }
   grep -q -- "--version" out || fail "$option does not list --version"
   [ ! -s err ] || { cat err; fail "$option wrote to standard error"; }
 done
@@ -26,6 +30,6 @@ for wrong in --frobnicate -x a-file; do
   run "$wrong"; status=$?
   [ $status -eq 2 ] || fail "$wrong: status $status, not 2"
   [ ! -s out ] || fail "$wrong wrote to standard output"
-  grep -q "brelvan-unit-converter: " err || { cat err; fail "$wrong: no message"; }
+  grep -qF "$name: " err || { cat err; fail "$wrong: no message"; }
 done
 echo "command line: answers without a display"

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Runs a Windows program of the tests under Wine: CTest's CMAKE_CROSSCOMPILING_EMULATOR, and the
+# runner of the Windows program's own tests. Within the tests' Wine session (wine_session.sh,
+# named by BVN_WINE_SESSION) it draws on the session's virtual X server, on Qt's Windows platform.
+# Wine hands Qt no variable whose name starts with QT_, but passes WINEQT_... on as QT_...
+# Usage: wine_run.sh PROGRAM.exe [ARGUMENT...]
+set -eu
+export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/bvn-unit-converter/wine}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no offer to install Wine's .NET or HTML engines
+if [ -n "${BVN_WINE_SESSION:-}" ] && [ -s "$BVN_WINE_SESSION/display" ]; then
+  DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
+  export DISPLAY WINEQT_QPA_PLATFORM=windows
+fi
+# A new Wine prefix is made once, whoever comes first.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || wineboot --init' >/dev/null 2>&1
+fi
+exec wine "$@"
