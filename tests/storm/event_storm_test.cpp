@@ -262,6 +262,11 @@ class Storm {
     if (e.kind == Kind::Insert || e.kind == Kind::ClipboardPaste) {
       would_be -= target->selectedText().size();
     }
+    const auto edit_state = [target] {  // what a refused paste leaves as it was
+      return std::array{target->cursorPosition(), target->selectionStart(),
+                        target->selectionLength(), int{target->isUndoAvailable()}};
+    };
+    const auto edit_before = edit_state();
 
     const auto start = std::chrono::steady_clock::now();
     switch (e.kind) {
@@ -319,8 +324,9 @@ class Storm {
     const auto after = Snapshot();
     const bool pastes =
         e.kind == Kind::Insert || e.kind == Kind::ClipboardPaste || e.kind == Kind::Drop;
-    if (pastes && would_be > ui::EntryBox::kMaxText && before != after) {
-      return QString("a text of %1 characters went into a box").arg(would_be);
+    if (pastes && would_be > ui::EntryBox::kMaxText &&
+        (before != after || (e.kind != Kind::Drop && edit_state() != edit_before))) {
+      return QString("refusing %1 characters changed a box or its Undo").arg(would_be);
     }
     // Typed characters, unlike pastes, never make a second ".".
     const bool types = e.kind == Kind::MultiKey || (e.kind == Kind::Key && !e.text.isEmpty());
