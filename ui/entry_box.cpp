@@ -1,5 +1,7 @@
 #include "ui/entry_box.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <QValidator>
 
@@ -28,6 +30,19 @@ EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   // Text dropped onto a box, or pasted with the middle button, goes in as a paste does.
   setAcceptDrops(true);
   connect(this, &QLineEdit::textChanged, this, &EntryBox::Keep);
+}
+
+// Qt accepts a drop, as the move or copy its source offered, before it inserts the text; a move
+// whose text is then refused would leave the text nowhere. A drop that does not fit is refused
+// first, so that the drag ends as no action and its source keeps the text. A drop goes in at the
+// drop point, past any selection.
+void EntryBox::dropEvent(QDropEvent* event) {
+  if (text().size() + event->mimeData()->text().size() > kMaxText) {
+    event->setDropAction(Qt::IgnoreAction);
+    event->ignore();
+    return;
+  }
+  QLineEdit::dropEvent(event);
 }
 
 // Only a write past the validator, QLineEdit::setText from outside the program, can bring a text
