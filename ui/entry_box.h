@@ -17,10 +17,16 @@ class EntryBox : public QLineEdit {
   explicit EntryBox(QWidget* parent);
 
  signals:
-  // The box's text changed and the box kept it. A text longer than kMaxText, however it came
-  // (typed, pasted, dropped, pasted with the middle button or written by a screen reader), is
-  // refused whole instead: the box goes back to the text it had, and this is not emitted.
+  // The box's text changed and the box kept it. An edit that would make the text longer than
+  // kMaxText is refused whole instead, and this is not emitted: one typed, pasted or pasted with
+  // the middle button never sticks, so the text, the cursor, the selection and the undo history
+  // stay as they were; a drop is refused, so a dragged text stays where it came from; a write
+  // past the editing (setText, which a screen reader's write comes through) is undone, and the
+  // box goes back to the text it had.
   void entryChanged();
+
+ protected:
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Keep(const QString& text);

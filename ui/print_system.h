@@ -10,6 +10,11 @@ namespace ui {
 // service's requests for a password fail instead of opening a dialog off the window's thread.
 void RefusePasswordPrompts();
 
+// Called on a print thread right after QPainter::end() succeeded on a printer of the print
+// service, which hands the job over inside end() without telling how the service answered:
+// whether the print service took the job.
+bool PrintServiceTookJob();
+
 }  // namespace ui
 
 #endif  // UI_PRINT_SYSTEM_H_

@@ -23,4 +23,19 @@ void RefusePasswordPrompts() {
   dlclose(cups);
 }
 
+// Qt's CUPS printing submits the job inside QPainter::end(), on the calling thread, and drops
+// libcups' answer. libcups keeps the status of each thread's last request, and every way through
+// that submission sets it: the server's answer to the job, or the failure to reach the server or
+// the printer. Asked right after end(), on the same thread, it tells of this job, never of the
+// earlier printer lookup. IPP's successful statuses are 0x0000 to 0x00ff.
+bool PrintServiceTookJob() {
+  using LastError = int (*)();
+  void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (cups == nullptr) return true;  // no CUPS in this process: end() told all there was to tell
+  const auto last_error = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
+  const int status = last_error != nullptr ? last_error() : 0;
+  dlclose(cups);
+  return status >= 0 && status < 0x100;
+}
+
 }  // namespace ui

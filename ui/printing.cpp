@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "ui/platform.h"
+#include "ui/print_system.h"
 
 namespace ui {
 namespace {
@@ -51,7 +52,12 @@ PrintJobs::Outcome PrintPicture(Platform& platform, const QPicture& page, QSize 
   painter.scale(target.width() / size.width() * page.logicalDpiX() / printer->logicalDpiX(),
                 target.height() / size.height() * page.logicalDpiY() / printer->logicalDpiY());
   painter.drawPicture(0, 0, page);
-  return painter.end() ? PrintJobs::Outcome::Printed : PrintJobs::Outcome::Failed;
+  if (!painter.end()) return PrintJobs::Outcome::Failed;
+  // A printer of the print service hands the job over in end(); one that writes a file does not.
+  const bool to_service =
+      printer->outputFormat() == QPrinter::NativeFormat && printer->outputFileName().isEmpty();
+  return !to_service || PrintServiceTookJob() ? PrintJobs::Outcome::Printed
+                                              : PrintJobs::Outcome::Failed;
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class PrintJobs : public QObject {
   enum class Outcome {
     Printed,    // the print service has the job
     NoPrinter,  // no default printer
-    Failed,     // the printer could not be drawn on
+    Failed,     // the printer could not be drawn on, or the print service refused the job
     NoAnswer,   // the print service did not answer within kAnswerTime
     Busy,       // the previous job is still with the print service; nothing was started
   };

@@ -3,7 +3,7 @@
 # and socket in a scratch folder, so the system's printers are left alone) first has no printer:
 # File > Print must show "No printer is installed." Then it gets a virtual PDF printer
 # (cups-pdf) as its default: File > Print must send one job that cups-pdf turns into a
-# one-page PDF holding the window's picture.
+# one-page PDF holding the window's picture, and once the queue refuses jobs (cupsreject), say so.
 #
 # Needs root (cupsd and the cups-pdf backend run as root) and the packages cups,
 # printer-driver-cups-pdf and poppler-utils. When cupsd cannot start, the test fails.
@@ -152,6 +152,8 @@ python3 "$compare" "$scratch/page.ppm" "$scratch/images/window.ppm" \
   fail "the printout does not show the window"
 
 echo "printed through CUPS: one page with the window's picture"
+echo "--- the queue refuses jobs"
+cupsreject "$queue" && "$print_check" rejected || fail "File > Print to a queue that refuses jobs"
 cleanup
 trap - EXIT
 rm -rf "$scratch"

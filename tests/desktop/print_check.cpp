@@ -4,6 +4,7 @@
 //   print_check no-printer        With no printer installed: File > Print shows the message box
 //                                 "No printer is installed." (one OK button, no icon) within a
 //                                 few seconds, and the window carries on.
+//   print_check rejected          The same, "The window could not be printed.", for a refused job.
 //   print_check no-answer         With a print service that never answers: Ctrl+P returns at
 //                                 once, typing converts at once while the job waits, a second
 //                                 Ctrl+P says a print is under way, and after the answer time
@@ -111,7 +112,7 @@ bool WaitForPrint(const Form1& form, const BoxWatcher& watcher, std::size_t boxe
                          seconds * 1000);
 }
 
-int NoPrinter() {
+int NoPrinter(const QString& expected = QStringLiteral("No printer is installed.")) {
   Form1 form;
   if (!ShowWindow(form)) return 1;
   BoxWatcher watcher;
@@ -127,8 +128,7 @@ int NoPrinter() {
   }
   const SeenBox& box = watcher.seen().front();
   std::printf("message box: \"%s\" / \"%s\"\n", qPrintable(box.title), qPrintable(box.text));
-  if (box.text != QStringLiteral("No printer is installed."))
-    Fail("the message reads: " + box.text);
+  if (box.text != expected) Fail("the message reads: " + box.text);
   if (box.buttons != 1 || !box.ok_button)
     Fail(QStringLiteral("the box has not just one OK button"));
   if (box.icon != QMessageBox::NoIcon) Fail(QStringLiteral("the box shows an icon"));
@@ -278,9 +278,11 @@ int Print(const QString& output_dir) {
 
 int Run(const QStringList& args) {
   if (args.size() == 2 && args[1] == QStringLiteral("no-printer")) return NoPrinter();
+  if (args.size() == 2 && args[1] == QStringLiteral("rejected"))
+    return NoPrinter(QStringLiteral("The window could not be printed."));
   if (args.size() == 2 && args[1] == QStringLiteral("no-answer")) return NoAnswer();
   if (args.size() == 3 && args[1] == QStringLiteral("print")) return Print(args[2]);
-  std::fprintf(stderr, "usage: print_check no-printer | no-answer | print OUTPUT_DIR\n");
+  std::fprintf(stderr, "usage: print_check no-printer | rejected | no-answer | print OUTPUT_DIR\n");
   return 2;
 }
 

@@ -92,7 +92,9 @@ QString Describe(const Event& e) {
     case Kind::MultiKey:
       return QString("one key typing %1 in box %2").arg(shown(e.text)).arg(e.box);
     case Kind::Drop:
-      return QString("drop %1 onto box %2").arg(shown(e.text)).arg(e.box);
+      return QString("%1 %2 onto box %3")
+          .arg(e.modifiers ? "move" : "drop", shown(e.text))
+          .arg(e.box);
     case Kind::Print:
       return QString("File > Print");
     case Kind::PrintService:
@@ -213,6 +215,7 @@ std::vector<Event> MakeEvents(std::uint64_t seed, int count) {
     } else if (roll < 900) {
       e.kind = Kind::Drop;
       e.text = maker.Make();
+      if (maker.Pick(2)) e.modifiers = Qt::ShiftModifier;  // a move
     } else if (roll < 910) {
       e.kind = Kind::Print;
     } else if (roll < 915) {
@@ -262,6 +265,12 @@ class Storm {
     if (e.kind == Kind::Insert || e.kind == Kind::ClipboardPaste) {
       would_be -= target->selectedText().size();
     }
+    const auto edit_state = [target] {  // what a refused paste leaves as it was
+      return std::array{target->cursorPosition(), target->selectionStart(),
+                        target->selectionLength(), int{target->isUndoAvailable()}};
+    };
+    const auto edit_before = edit_state();
+    bool moved = false;  // a drop was taken as a move: its source deletes the text
 
     const auto start = std::chrono::steady_clock::now();
     switch (e.kind) {
@@ -293,10 +302,12 @@ class Storm {
       case Kind::Drop: {
         QMimeData data;
         data.setText(e.text);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, e.modifiers);
         QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, e.modifiers);
         QApplication::sendEvent(target, &drop);
+        moved = drop.isAccepted() && drop.dropAction() == Qt::MoveAction;
         break;
       }
       case Kind::Print:
@@ -319,8 +330,9 @@ class Storm {
     const auto after = Snapshot();
     const bool pastes =
         e.kind == Kind::Insert || e.kind == Kind::ClipboardPaste || e.kind == Kind::Drop;
-    if (pastes && would_be > ui::EntryBox::kMaxText && before != after) {
-      return QString("a text of %1 characters went into a box").arg(would_be);
+    if (pastes && would_be > ui::EntryBox::kMaxText &&
+        (before != after || moved || (e.kind != Kind::Drop && edit_state() != edit_before))) {
+      return QString("refusing %1 characters changed a box, its Undo or the source").arg(would_be);
     }
     // Typed characters, unlike pastes, never make a second ".".
     const bool types = e.kind == Kind::MultiKey || (e.kind == Kind::Key && !e.text.isEmpty());
