@@ -13,7 +13,7 @@ test_packages=(
   git clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
-  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 weston groff-base man-db

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need (Debian 12), then builds and runs every test: the whole suite with
-# g++ and with clang++, again under AddressSanitizer and UndefinedBehaviorSanitizer, each core
-# fuzz target for FUZZ_SECONDS (default 60), the benchmark figures and the format check.
+# g++ and with clang++, again under AddressSanitizer and UndefinedBehaviorSanitizer with each
+# compiler, each core fuzz target for FUZZ_SECONDS (default 60), the benchmark figures, the core's
+# headers compiled one by one with every compiler and the format check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-packages.sh test
@@ -25,10 +26,15 @@ cmake --build --preset clang -j "$jobs"
 # Tests that install, print or open a browser through the system run once, with g++.
 run_ctest --preset clang -j "$jobs" -LE 'system|once'
 
-step "AddressSanitizer and UBSan: build and test"
+step "clang++ with AddressSanitizer and UBSan: build and test"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 run_ctest --preset asan -j "$jobs" -LE 'system|once'
+
+step "g++ with AddressSanitizer and UBSan: build and test"
+cmake --preset gcc-asan >/dev/null
+cmake --build --preset gcc-asan -j "$jobs"
+run_ctest --preset gcc-asan -j "$jobs" -LE 'system|once'
 
 step "fuzzing, ${fuzz_seconds}s a target"
 tools/fuzz.sh "$fuzz_seconds"
@@ -38,6 +44,18 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/core_bench --benchmark_min_time=0.2
 QT_QPA_PLATFORM=offscreen build/bench/bench/ui_keypress_bench --benchmark_min_time=0.2 2>/dev/null
+
+step "the core's headers, each on its own"
+flags=(-std=c++20 -Wall -Wextra -Wpedantic -Werror -Icore/include -x c++ -c -o /dev/null)
+for header in core/include/core/*.h; do
+  for compiler in g++ clang++-14 x86_64-w64-mingw32-g++-posix; do
+    "$compiler" "${flags[@]}" "$header"
+  done
+  for compiler in g++ clang++-14; do
+    "$compiler" "${flags[@]}" -fsanitize=address,undefined "$header"
+  done
+done
+echo "headers: each compiles with g++, clang++ and MinGW-w64, and with ASan and UBSan"
 
 step "format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
