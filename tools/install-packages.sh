@@ -19,22 +19,31 @@ test_packages=(
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 weston groff-base man-db
 )
 
+# Debian's packaging tools, for the package build and its checks, without what they recommend
+# (keyrings, upload and maintainer tools), which no check needs.
+packaging_packages=(build-essential debhelper lintian devscripts autopkgtest)
+
 case "${1:-}" in
-  run) wanted=("${run_packages[@]}") ;;
-  test) wanted=("${test_packages[@]}") ;;
+  run) wanted=("${run_packages[@]}") lean=() ;;
+  test) wanted=("${test_packages[@]}") lean=("${packaging_packages[@]}") ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
-missing=()
-for package in "${wanted[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Prints those of its arguments that are not installed.
+missing() {
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      echo "$package"
+  done
+}
+mapfile -t missing_wanted < <(missing "${wanted[@]}")
+mapfile -t missing_lean < <(missing "${lean[@]}")
+[ ${#missing_wanted[@]} -eq 0 ] && [ ${#missing_lean[@]} -eq 0 ] && exit 0
 
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
+echo "Installing:" "${missing_wanted[@]}" "${missing_lean[@]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
-  "${missing[@]}" >/dev/null
+install() { DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "$@" >/dev/null; }
+[ ${#missing_wanted[@]} -eq 0 ] || install "${missing_wanted[@]}"
+[ ${#missing_lean[@]} -eq 0 ] || install --no-install-recommends "${missing_lean[@]}"

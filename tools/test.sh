@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the tests need (Debian 12), then builds and runs every test: the whole suite with
-# g++ and with clang++, again under AddressSanitizer and UndefinedBehaviorSanitizer with each
-# compiler, each core fuzz target for FUZZ_SECONDS (default 60), the benchmark figures, the core's
-# headers compiled one by one with every compiler and the format check.
+# g++ and with clang++ (with g++ also the Debian package: built twice and compared, lintian,
+# hardening-check), again under AddressSanitizer and UndefinedBehaviorSanitizer with each compiler,
+# each core fuzz target for FUZZ_SECONDS (default 60), the benchmark figures, the core's headers
+# compiled one by one with every compiler and the format check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-packages.sh test
