@@ -45,6 +45,8 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/core_bench --benchmark_min_time=0.2
 QT_QPA_PLATFORM=offscreen build/bench/bench/ui_keypress_bench --benchmark_min_time=0.2 2>/dev/null
+# The release build carries the same protections as the Debian package.
+hardening-check --nocfprotection build/bench/app/brelvan-unit-converter
 
 step "the core's headers, each on its own"
 flags=(-std=c++20 -Wall -Wextra -Wpedantic -Werror -Icore/include -x c++ -c -o /dev/null)
