@@ -115,20 +115,6 @@ TEST(LinearCategories, CaptionsKeepTheirExactCharacters) {
   }
 }
 
-// Every category but Temperature finds its own data, in kLinearCategories' order.
-TEST(LinearCategories, FollowTheCategoriesInOrder) {
-  std::size_t next = 0;
-  for (int c = 0; c < kCategoryCount; ++c) {
-    const auto category = static_cast<Category>(c);
-    const LinearCategory* linear = FindLinear(category);
-    ASSERT_EQ(category == Category::Temperature, linear == nullptr) << c;
-    if (linear == nullptr) continue;
-    EXPECT_EQ(category, linear->category);
-    EXPECT_EQ(&kLinearCategories[next++], linear);
-  }
-  EXPECT_EQ(kLinearCategories.size(), next);
-}
-
 // One source value converted into every other unit of a category: the box texts.
 struct PanelCase {
   std::size_t category;
