@@ -1,12 +1,11 @@
 #!/bin/sh
-# Builds the Debian package with dpkg-buildpackage twice, from copies of the source in two folders
-# made minutes apart, the second under another time zone and umask: the two must be identical to
-# the byte. lintian must find no error and no warning, and hardening-check every protection of
-# Debian's builds. Then checks the control fields (the libraries' packages come from
-# dpkg-shlibdeps; the fonts the captions are measured in, and Qt's Wayland platform, are named by
-# hand), the dates and contents, installs the package, starts the installed program headless,
-# asks its --version and manual page, and removes the package again. The builds skip the test
-# suite (nocheck), which runs on its own.
+# Builds the Debian package twice with dpkg-buildpackage (nocheck: the suite runs on its own),
+# from copies of the source made in two folders at two times, the second built under another time
+# zone and umask, and requires identical bytes, no lintian error or warning and hardening-check's
+# yes. Then checks the control fields (the libraries' packages come from dpkg-shlibdeps; the fonts
+# the captions are measured in, and Qt's Wayland platform, are named by hand), dates and contents,
+# installs the package, starts the installed program headless, asks its --version and manual
+# page, and removes the package again.
 #
 # In CI (CI=true) and as root the package goes into the system with dpkg -i, where its
 # autopkgtests run, and out with dpkg -r; elsewhere, or when a copy is installed already, it is
@@ -20,8 +19,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
-# build FOLDER UMASK TZ: copies the source's files, as git lists them, into FOLDER/src with the
-# time of copying, and builds the package there; dpkg-buildpackage writes it into FOLDER.
+# build FOLDER UMASK TZ: builds from a copy of the files git lists, made now, in FOLDER/src.
 build() {
   mkdir -p "$scratch/$1/src"
   (cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
@@ -32,14 +30,11 @@ build() {
 }
 build first 022 UTC
 build second-build 002 Pacific/Kiritimati
-debs=$(cd "$scratch/first" && ls -- *.deb)
-[ "$debs" = "$(cd "$scratch/second-build" && ls -- *.deb)" ] || fail "the builds differ in packages"
-for name in $debs; do
-  cmp "$scratch/first/$name" "$scratch/second-build/$name" || fail "the two builds of $name differ"
+for built in "$scratch"/first/*.deb; do
+  cmp "$built" "$scratch/second-build/${built##*/}" || fail "the two builds of ${built##*/} differ"
 done
 (cd "$scratch" && sha256sum -- */*.deb)
 deb=$scratch/first/${package}_${version}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "no $deb"
 
 lintian --fail-on error,warning --display-info --pedantic "$scratch"/first/*.changes ||
   fail "lintian finds errors or warnings"
@@ -76,10 +71,8 @@ for path in ./usr/bin/$package ./usr/share/applications/$app_id.desktop \
 done
 # Every date is the changelog's.
 date=$(date -u -d "@$(dpkg-parsechangelog -l "$source/debian/changelog" -STimestamp)" +%F)
-zcat "$root/usr/share/man/man1/$package.1.gz" | grep -q "^\.TH .* \"$date\"" ||
-  fail "the manual page is not dated $date"
-grep -q "date=\"$date\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
-  fail "the metainfo's release is not dated $date"
+zcat "$root/usr/share/man/man1/$package.1.gz" | grep -q "^\.TH .* \"$date\"" || fail "man page date"
+grep -q "date=\"$date\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "metainfo date"
 unexpected=$(grep -v -e '/$' -e '^\./usr/bin/' -e '^\./usr/share/' "$scratch/contents" || true)
 [ -z "$unexpected" ] || fail "the package holds files outside /usr/bin and /usr/share: $unexpected"
 
