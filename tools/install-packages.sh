@@ -13,7 +13,7 @@ test_packages=(
   git clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
-  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 weston groff-base man-db
@@ -22,15 +22,18 @@ test_packages=(
 # The Windows program, cross-built from Debian's qtbase and googletest sources (apt-get source
 # needs dpkg-dev and a deb-src line, which is added when missing), and its tests under Wine.
 windows_packages=(
-  cmake ninja-build perl dpkg-dev xz-utils qt6-base-dev googletest fonts-liberation
+  cmake ninja-build perl dpkg-dev xz-utils qt6-base-dev googletest fonts-liberation python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin zip
   wine wine64 fonts-wine xvfb xauth xdotool xclip icoutils libimage-exiftool-perl
 )
+# Debian's packaging tools, for the package build and its checks, without what they recommend
+# (keyrings, upload and maintainer tools), which no check needs.
+packaging_packages=(build-essential debhelper lintian devscripts autopkgtest)
 
 case "${1:-}" in
-  run) wanted=("${run_packages[@]}") ;;
-  test) wanted=("${test_packages[@]}" "${windows_packages[@]}") ;;
-  windows) wanted=("${windows_packages[@]}") ;;
+  run) wanted=("${run_packages[@]}") lean=() ;;
+  test) wanted=("${test_packages[@]}" "${windows_packages[@]}") lean=("${packaging_packages[@]}") ;;
+  windows) wanted=("${windows_packages[@]}") lean=() ;;
   *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
@@ -50,14 +53,19 @@ if [ "$1" != run ] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Packa
   "${as_root[@]}" apt-get update -qq
 fi
 
-missing=()
-for package in "${wanted[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Prints those of its arguments that are not installed.
+missing() {
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      echo "$package"
+  done
+}
+mapfile -t missing_wanted < <(missing "${wanted[@]}")
+mapfile -t missing_lean < <(missing "${lean[@]}")
+[ ${#missing_wanted[@]} -eq 0 ] && [ ${#missing_lean[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "Installing:" "${missing_wanted[@]}" "${missing_lean[@]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
-  "${missing[@]}" >/dev/null
+install() { DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "$@" >/dev/null; }
+[ ${#missing_wanted[@]} -eq 0 ] || install "${missing_wanted[@]}"
+[ ${#missing_lean[@]} -eq 0 ] || install --no-install-recommends "${missing_lean[@]}"

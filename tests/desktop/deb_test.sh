@@ -1,26 +1,47 @@
 #!/bin/sh
-# Builds the Debian package with CPack, checks its control fields (the libraries' packages come
-# from dpkg-shlibdeps; the fonts the captions are measured in, and Qt's Wayland platform, are
-# named by hand) and contents, installs it, starts the installed program headless, asks its
-# --version and manual page, and removes the package again.
+# Builds the Debian package twice with dpkg-buildpackage (nocheck: the suite runs on its own),
+# from copies of the source made in two folders at two times, the second built under another time
+# zone and umask, and requires identical bytes, no lintian error or warning and hardening-check's
+# yes. Then checks the control fields (the libraries' packages come from dpkg-shlibdeps; the fonts
+# the captions are measured in, and Qt's Wayland platform, are named by hand), dates and contents,
+# installs the package, starts the installed program headless, asks its --version and manual
+# page, and removes the package again.
 #
-# In CI (CI=true) and as root the package goes into the system with dpkg -i and out with dpkg -r;
-# elsewhere, or when a copy is installed already, it is unpacked into a scratch root instead.
+# In CI (CI=true) and as root the package goes into the system with dpkg -i, where its
+# autopkgtests run, and out with dpkg -r; elsewhere, or when a copy is installed already, it is
+# unpacked into a scratch root instead.
 #
-# deb_test.sh BUILD_DIR SCRATCH_DIR PACKAGE VERSION APP_ID
+# deb_test.sh SOURCE_DIR SCRATCH_DIR PACKAGE VERSION APP_ID
 set -eu
-build=$1 scratch=$2 package=$3 version=$4 app_id=$5
+source=$1 scratch=$2 package=$3 version=$4 app_id=$5
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
-(cd "$build" && cpack -G DEB -B "$scratch/cpack") > "$scratch/cpack.log" 2>&1 ||
-  { cat "$scratch/cpack.log"; fail "cpack -G DEB failed"; }
-set -- "$scratch"/cpack/*.deb
-if [ $# -ne 1 ] || [ ! -f "$1" ]; then fail "cpack made no single .deb: $*"; fi
-deb=$1
-echo "package: $deb"
+# build FOLDER UMASK TZ: builds from a copy of the files git lists, made now, in FOLDER/src.
+build() {
+  mkdir -p "$scratch/$1/src"
+  (cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
+    tar -xmf - -C "$scratch/$1/src"
+  (cd "$scratch/$1/src" && umask "$2" &&
+    TZ=$3 DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b > ../build.log 2>&1) ||
+    { tail -n 40 "$scratch/$1/build.log"; fail "dpkg-buildpackage failed in $1"; }
+}
+build first 022 UTC
+build second-build 002 Pacific/Kiritimati
+for built in "$scratch"/first/*.deb; do
+  cmp "$built" "$scratch/second-build/${built##*/}" || fail "the two builds of ${built##*/} differ"
+done
+(cd "$scratch" && sha256sum -- */*.deb)
+deb=$scratch/first/${package}_${version}_$(dpkg --print-architecture).deb
+
+lintian --fail-on error,warning --display-info --pedantic "$scratch"/first/*.changes ||
+  fail "lintian finds errors or warnings"
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+# Control flow protection is not among the flags bookworm's dpkg-buildflags gives.
+hardening-check --nocfprotection "$root/usr/bin/$package" || fail "hardening-check"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = "$package" ] || fail "Package is '$(field Package)'"
@@ -48,6 +69,10 @@ for path in ./usr/bin/$package ./usr/share/applications/$app_id.desktop \
             ./usr/share/man/man1/$package.1.gz; do
   grep -qxF "$path" "$scratch/contents" || fail "the package lacks $path"
 done
+# Every date is the changelog's.
+date=$(date -u -d "@$(dpkg-parsechangelog -l "$source/debian/changelog" -STimestamp)" +%F)
+zcat "$root/usr/share/man/man1/$package.1.gz" | grep -q "^\.TH .* \"$date\"" || fail "man page date"
+grep -q "date=\"$date\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "metainfo date"
 unexpected=$(grep -v -e '/$' -e '^\./usr/bin/' -e '^\./usr/share/' "$scratch/contents" || true)
 [ -z "$unexpected" ] || fail "the package holds files outside /usr/bin and /usr/share: $unexpected"
 
@@ -74,9 +99,9 @@ if $system; then
   root=
   dpkg -L "$package" | grep -qxF "/usr/share/applications/$app_id.desktop" ||
     fail "dpkg -L does not list the desktop entry"
-else
-  root=$scratch/root
-  dpkg-deb -x "$deb" "$root"
+  autopkgtest --no-built-binaries "$scratch/first/src/" -- null > "$scratch/autopkgtest.log" 2>&1 ||
+    { cat "$scratch/autopkgtest.log"; fail "autopkgtest"; }
+  sed -n '/@@@ summary/,$p' "$scratch/autopkgtest.log"
 fi
 program=$root/usr/bin/$package
 [ -x "$program" ] || fail "no program at $program"

@@ -12,7 +12,7 @@
 
 namespace core {
 
-// The categories in the order the window offers them; nothing else spells this order.
+// The categories in the order the window offers them; kLinearCategories keeps it.
 enum class Category { Length, Time, Mass, Temperature, Area };
 inline constexpr int kCategoryCount = static_cast<int>(Category::Area) + 1;
 
@@ -91,32 +91,16 @@ inline constexpr LinearCategory kArea{
       {"cm\u00B2=", "square centimetres", 10000},
       {"mm\u00B2", "square millimetres", 1000000}}}};
 
+// Length, Time, Mass, Area: the linear categories in the order of Category.
+inline constexpr std::array<LinearCategory, 4> kLinearCategories{kLength, kTime, kMass, kArea};
+
 // The data of a linear category; nothing for Temperature.
 constexpr const LinearCategory* FindLinear(Category category) {
-  switch (category) {
-    case Category::Length:
-      return &kLength;
-    case Category::Time:
-      return &kTime;
-    case Category::Mass:
-      return &kMass;
-    case Category::Area:
-      return &kArea;
-    case Category::Temperature:
-      break;
+  for (const LinearCategory& linear : kLinearCategories) {
+    if (linear.category == category) return &linear;
   }
   return nullptr;
 }
-
-// Length, Time, Mass, Area: the linear categories in the order of Category.
-inline constexpr std::array<LinearCategory, 4> kLinearCategories = [] {
-  std::array<LinearCategory, 4> linear{};
-  std::size_t n = 0;
-  for (int c = 0; c < kCategoryCount; ++c) {
-    if (const LinearCategory* found = FindLinear(static_cast<Category>(c))) linear[n++] = *found;
-  }
-  return linear;
-}();
 
 // The nine factors of a category, in unit order.
 constexpr FactorTable Factors(const LinearCategory& category) {
