@@ -23,9 +23,9 @@ class DesktopPlatform final : public Platform {
   }
 
   std::unique_ptr<QPrinter> DefaultPrinter() override {
-    RefusePasswordPrompts();
+    PreparePrintThread();
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    RefusePasswordPrompts();  // Qt set up its dialog here if this was its first look
+    PreparePrintThread();  // Qt set up its dialog here if this was its first look
     if (info.isNull()) return nullptr;
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   }

@@ -6,9 +6,10 @@
 
 namespace ui {
 
-// Called on a print thread before and after it first looks for a printer: makes the print
-// service's requests for a password fail instead of opening a dialog off the window's thread.
-void RefusePasswordPrompts();
+// Called on a print thread before and after it looks for a printer: readies the thread for its
+// job. With CUPS, the print service's requests for a password fail instead of opening a dialog
+// off the window's thread; on Windows, the thread hears of a job that the spooler refused.
+void PreparePrintThread();
 
 // Called on a print thread right after QPainter::end() succeeded on a printer of the print
 // service, which hands the job over inside end() without telling how the service answered:

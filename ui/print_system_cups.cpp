@@ -10,7 +10,7 @@ namespace ui {
 // thread that first looks for a printer, and a dialog belongs on the window's thread only; on a
 // print thread nobody can answer. So a print thread gives no password, and such a job fails
 // instead of opening a window off the window's thread.
-void RefusePasswordPrompts() {
+void PreparePrintThread() {
   using PasswordCallback = const char* (*)(const char* prompt, void* http, const char* method,
                                            const char* resource, void* data);
   using SetPasswordCallback = void (*)(PasswordCallback callback, void* data);

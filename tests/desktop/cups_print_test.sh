@@ -11,6 +11,8 @@
 # cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY
 set -eu
 print_check=$1 compare=$2
+# BVN_TEST_RUNNER, when set, runs print_check (Wine).
+check() { ${BVN_TEST_RUNNER:+"$BVN_TEST_RUNNER"} "$print_check" "$@"; }
 queue=bvn-pdf
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -96,7 +98,7 @@ done
 echo "cupsd is running (pid $cupsd_pid)"
 
 echo "--- no printer installed"
-"$print_check" no-printer || fail "File > Print with no printer installed"
+check no-printer || fail "File > Print with no printer installed"
 
 echo "--- the virtual PDF printer"
 model=$(lpinfo -m | awk '/cups-pdf\/CUPS-PDF_opt\.ppd/ {print $1; exit}')
@@ -115,8 +117,9 @@ root_home=$(getent passwd root | cut -d: -f6)
 out=$(printf '%s\n' "$out" | sed "s|\${HOME}|$root_home|")
 touch "$scratch/before-print"
 
-"$print_check" print "$scratch/images" > "$scratch/log/print_check.out" 2>&1 ||
+check print "$scratch/images" > "$scratch/log/print_check.out" 2>&1 ||
   { cat "$scratch/log/print_check.out"; fail "File > Print with $queue as the default printer"; }
+sed -i 's/\r$//' "$scratch/log/print_check.out" # a Windows program ends its lines in CR LF
 cat "$scratch/log/print_check.out"
 grep -qx "default printer: $queue" "$scratch/log/print_check.out" ||
   fail "the window did not see $queue as the default printer"
@@ -153,7 +156,7 @@ python3 "$compare" "$scratch/page.ppm" "$scratch/images/window.ppm" \
 
 echo "printed through CUPS: one page with the window's picture"
 echo "--- the queue refuses jobs"
-cupsreject "$queue" && "$print_check" rejected || fail "File > Print to a queue that refuses jobs"
+cupsreject "$queue" && check rejected || fail "File > Print to a queue that refuses jobs"
 cleanup
 trap - EXIT
 rm -rf "$scratch"
