@@ -63,6 +63,8 @@ chmod +x "$browser"
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
 export BROWSER=$browser
 
+# A fresh Wine, as after logging in: the window tests before may leave Wine's clipboard deaf.
+"$runner" --restart
 started=$(date +%s%N)
 BVN_WINE_SESSION=$session "$runner" "$exe" >"$work/out" 2>&1 &
 pid=$!
@@ -82,8 +84,13 @@ xdotool windowfocus --sync "$window"
 xdotool key --delay 100 Tab Tab Tab Tab Tab
 xdotool type --delay 100 5
 xdotool key --delay 100 Tab ctrl+Insert
-sleep 1
-metres=$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)
+# Wine hands the copy on to the X clipboard when asked, which may take a while.
+tries=0
+until metres=$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null) && [ -n "$metres" ]; do
+  tries=$((tries + 1))
+  [ $tries -le 50 ] || break
+  sleep 0.2
+done
 [ "$metres" = "4.572" ] || fail "5 yards typed, the metre box says '$metres', not 4.572"
 echo "5 yd typed: 4.572 m"
 

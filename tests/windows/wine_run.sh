@@ -4,8 +4,13 @@
 # named by BVN_WINE_SESSION) it draws on the session's virtual X server, on Qt's Windows platform.
 # Wine hands Qt no variable whose name starts with QT_, but passes WINEQT_... on as QT_...
 # Usage: wine_run.sh PROGRAM.exe [ARGUMENT...]
+#        wine_run.sh --restart    ends every program of the Wine prefix, for a fresh start
 set -eu
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/bvn-unit-converter/wine}"
+if [ "${1:-}" = --restart ]; then
+  wineserver -k 2>/dev/null || true
+  exec wineserver -w
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no offer to install Wine's .NET or HTML engines
 if [ -n "${BVN_WINE_SESSION:-}" ] && [ -s "$BVN_WINE_SESSION/display" ]; then
