@@ -14,12 +14,8 @@ case "$what" in
     setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display" \
       >"$session/xvfb.log" 2>&1 </dev/null &
     echo $! >"$session/xvfb.pid"
-    tries=0
-    until [ -s "$session/display" ]; do
-      tries=$((tries + 1))
-      [ $tries -le 100 ] || { cat "$session/xvfb.log"; echo "Xvfb did not start" >&2; exit 1; }
-      sleep 0.1
-    done
+    timeout 10 sh -c 'until [ -s "$1" ]; do sleep 0.1; done' - "$session/display" ||
+      { cat "$session/xvfb.log"; echo "Xvfb did not start" >&2; exit 1; }
     # The Wine prefix, made if it is new and brought up to date otherwise.
     BVN_WINE_SESSION=$session "$runner" wineboot --init >/dev/null 2>&1 </dev/null
     echo "Xvfb on :$(cat "$session/display"), Wine prefix ready"
