@@ -31,7 +31,8 @@ bool LoadBundledFaces() {
 }  // namespace
 
 // The Liberation faces come first: the layout is measured in them, and with them every system
-// draws the same letters. The others have the same widths, or come near them.
+// draws the same letters. The others have the same widths, or come near them. The narrow faces
+// are narrow by themselves; asked for a condensed stretch as well, Windows squeezes them further.
 QFont MakeFont(const FontSpec& wanted) {
   [[maybe_unused]] static const bool loaded = LoadBundledFaces();
   QFont font;
@@ -56,6 +57,8 @@ QFont MakeFont(const FontSpec& wanted) {
       break;
   }
   font.setStyleHint(QFont::SansSerif);
+  // Hinted only vertically, as Linux desktops hint by default: on Windows the letters are then
+  // drawn with DirectWrite in their own weights, which GDI's full hinting thins.
   font.setHintingPreference(QFont::PreferVerticalHinting);
   // Sizes in pixels, so that text keeps its place in the pixel layout whatever the screen's
   // logical resolution, and renders to the same proportions on a printer.
