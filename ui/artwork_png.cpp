@@ -5,24 +5,29 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
 
 constexpr QSize kLogoSize{150, 75};
-constexpr qreal kLargestRatio = 3;  // the logo is rendered at 1, 1.5, 2 and 3 times its size
 
 }  // namespace
 
-// The logo's pictures, one for each ratio.
+// The logo's pictures, one for each ratio, and the largest ratio.
 struct Logo::Drawing {
   Drawing() {
     for (const QFileInfo& file :
          QDir(QStringLiteral(":/"), QStringLiteral("logo*.png")).entryInfoList()) {
       pictures.addFile(file.filePath());
     }
+    for (const QSize& size : pictures.availableSizes()) {
+      largest_ratio = std::max(largest_ratio, qreal(size.width()) / kLogoSize.width());
+    }
   }
   QIcon pictures;
+  qreal largest_ratio = 1;
 };
 
 Logo::Logo(QWidget* parent) : QWidget(parent) {}
@@ -34,7 +39,7 @@ void Logo::paintEvent(QPaintEvent* /*event*/) {
   // The picture for the pixels it is drawn into; the largest on paper, and in a picture taken to
   // be printed.
   const qreal ratio = painter.paintEngine()->type() == QPaintEngine::Picture
-                          ? kLargestRatio
+                          ? drawing_->largest_ratio
                           : painter.deviceTransform().m11();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawPixmap(QRect(QPoint(0, 0), kLogoSize), drawing_->pictures.pixmap(kLogoSize, ratio));

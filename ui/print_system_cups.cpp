@@ -6,6 +6,21 @@
 
 namespace ui {
 
+namespace {
+
+// A function of the CUPS library Qt's printing has loaded, or nothing when it has loaded none.
+// Qt keeps the library loaded, so the function stays valid after this lets go of its handle.
+template <typename Function>
+Function CupsFunction(const char* name) {
+  void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (cups == nullptr) return nullptr;
+  const auto function = reinterpret_cast<Function>(dlsym(cups, name));
+  dlclose(cups);
+  return function;
+}
+
+}  // namespace
+
 // A print service may ask for a password. Qt's printing asks it with a dialog, set up for the
 // thread that first looks for a printer, and a dialog belongs on the window's thread only; on a
 // print thread nobody can answer. So a print thread gives no password, and such a job fails
@@ -14,13 +29,10 @@ void PreparePrintThread() {
   using PasswordCallback = const char* (*)(const char* prompt, void* http, const char* method,
                                            const char* resource, void* data);
   using SetPasswordCallback = void (*)(PasswordCallback callback, void* data);
-  void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-  if (cups == nullptr) return;
-  if (auto set = reinterpret_cast<SetPasswordCallback>(dlsym(cups, "cupsSetPasswordCB2"))) {
+  if (auto set = CupsFunction<SetPasswordCallback>("cupsSetPasswordCB2")) {
     set([](const char*, void*, const char*, const char*, void*) -> const char* { return nullptr; },
         nullptr);
   }
-  dlclose(cups);
 }
 
 // Qt's CUPS printing submits the job inside QPainter::end(), on the calling thread, and drops
@@ -29,12 +41,9 @@ void PreparePrintThread() {
 // the printer. Asked right after end(), on the same thread, it tells of this job, never of the
 // earlier printer lookup. IPP's successful statuses are 0x0000 to 0x00ff.
 bool PrintServiceTookJob() {
-  using LastError = int (*)();
-  void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-  if (cups == nullptr) return true;  // no CUPS in this process: end() told all there was to tell
-  const auto last_error = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
-  const int status = last_error != nullptr ? last_error() : 0;
-  dlclose(cups);
+  const auto last_error = CupsFunction<int (*)()>("cupsLastError");
+  if (last_error == nullptr) return true;  // no CUPS in this process: end() told all there was
+  const int status = last_error();
   return status >= 0 && status < 0x100;
 }
 
