@@ -10,18 +10,28 @@ namespace console {
 
 namespace {
 
+// The console the program was started from, or none: attached and opened once, on the first
+// answer, and shared with whatever else reads or writes that console.
+HANDLE ParentConsole() {
+  static const HANDLE console = []() -> HANDLE {
+    // ERROR_ACCESS_DENIED: attached already.
+    if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED) {
+      return nullptr;
+    }
+    const HANDLE handle =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+  }();
+  return console;
+}
+
 // The handle the stream was given at start, or the parent's console, or none.
 HANDLE StreamHandle(Stream stream) {
   const DWORD which = stream == Stream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
-  HANDLE handle = GetStdHandle(which);
+  const HANDLE handle = GetStdHandle(which);
   if (handle != nullptr && handle != INVALID_HANDLE_VALUE) return handle;
-  // ERROR_ACCESS_DENIED: attached already, by an earlier answer.
-  if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED) {
-    return nullptr;
-  }
-  handle = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, 0, nullptr);
-  return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+  return ParentConsole();
 }
 
 }  // namespace
