@@ -2,14 +2,16 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
-#include <system_error>
-#include <thread>
+#include <utility>
 
 #include "ui/platform.h"
 #include "ui/print_system.h"
@@ -17,13 +19,34 @@
 namespace ui {
 namespace {
 
+// A print job's thread: one of Qt's own, not a plain thread. Qt keeps fonts and more for every
+// thread that draws. A thread it started tears them down itself as it ends, before wait()
+// returns; for a plain thread, Windows leaves that to a watcher thread of Qt's, later, which can
+// still be at it while the window draws or the program ends, and crash it.
+class PrintWorker final : public QThread {
+ public:
+  explicit PrintWorker(std::function<void()> work) : work_(std::move(work)) {}
+  // Whether run() began; false after start() returned with the thread not running means that
+  // no thread could be had.
+  bool ran() const { return ran_; }
+
+ private:
+  void run() override {
+    ran_ = true;
+    work_();
+  }
+
+  std::function<void()> work_;
+  std::atomic<bool> ran_ = false;
+};
+
 // The one print thread at work, if any. Qt finds printers through a plugin that is not made for
 // two threads at once, so a job starts only when the previous one has come back. Never destroyed:
 // a print thread may still be blocked in the print system when main ends.
 struct PrintThread {
   std::mutex mutex;
   std::condition_variable idle;
-  std::thread worker;  // the last one started; joined once it no longer runs
+  std::unique_ptr<PrintWorker> worker;  // the last one started; waited for once it no longer runs
   bool running = false;
   bool handing_over = false;  // it has a printer and is drawing or submitting the job
   std::chrono::steady_clock::time_point deadline;
@@ -87,7 +110,7 @@ PrintJobs::~PrintJobs() {
 
 void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_name) {
   PrintThread& thread = TheThread();
-  std::thread previous;  // the previous print thread, past its work
+  std::unique_ptr<PrintWorker> previous;  // the previous print thread, past its work
   bool busy = waiting_;
   if (!busy) {
     const std::lock_guard lock(thread.mutex);
@@ -105,7 +128,7 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
     emit finished(Outcome::Busy);
     return;
   }
-  if (previous.joinable()) previous.join();
+  if (previous) previous->wait();
 
   const std::uint64_t job = ++job_;
   auto work = [&platform = platform_, reply = reply_, job, page, size, document_name] {
@@ -122,17 +145,19 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
           jobs, [jobs, job, outcome] { jobs->Answer(job, outcome); }, Qt::QueuedConnection);
     }
   };
-  try {
-    std::thread started(std::move(work));
-    const std::lock_guard lock(thread.mutex);
-    thread.worker = std::move(started);
-  } catch (const std::system_error&) {  // no thread to be had
+  auto worker = std::make_unique<PrintWorker>(std::move(work));
+  worker->start();
+  if (!worker->isRunning() && !worker->ran()) {  // no thread to be had
     {
       const std::lock_guard lock(thread.mutex);
       thread.running = false;
     }
     emit finished(Outcome::Failed);
     return;
+  }
+  {
+    const std::lock_guard lock(thread.mutex);
+    thread.worker = std::move(worker);
   }
   waiting_ = true;
   deadline_.start(answer_time_);
@@ -163,7 +188,7 @@ QRectF FitToPage(const QSizeF& size, const QRectF& printable) {
 
 bool FinishPrinting() {
   PrintThread& thread = TheThread();
-  std::thread finished;
+  std::unique_ptr<PrintWorker> finished;
   {
     std::unique_lock lock(thread.mutex);
     if (thread.running && thread.handing_over) {
@@ -173,7 +198,7 @@ bool FinishPrinting() {
     finished = std::move(thread.worker);
   }
   // Past its work, it lets go of its copy of the picture and of Qt's resources for its thread.
-  if (finished.joinable()) finished.join();
+  if (finished) finished->wait();
   return true;
 }
 

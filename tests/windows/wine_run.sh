@@ -17,9 +17,16 @@ if [ -n "${BVN_WINE_SESSION:-}" ] && [ -s "$BVN_WINE_SESSION/display" ]; then
   DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
   export DISPLAY WINEQT_QPA_PLATFORM=windows
 fi
-# A new Wine prefix is made once, whoever comes first.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# The Wine prefix is made ready once, whoever comes first. A program that crashes in it ends at
+# once with an error status: Wine's debugger would show a crash dialog on the X server and hold
+# the test until its time is up.
+if [ ! -f "$WINEPREFIX/.bvn-ready" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
-  flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || wineboot --init' >/dev/null 2>&1
+  flock "$WINEPREFIX.lock" sh -c '
+    [ ! -f "$WINEPREFIX/.bvn-ready" ] || exit 0
+    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init
+    key="HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
+    wine reg add "$key" /v Auto /d 1 /f && wine reg add "$key" /v Debugger /d "" /f &&
+      touch "$WINEPREFIX/.bvn-ready"' >/dev/null 2>&1
 fi
 exec wine "$@"
