@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -16,6 +18,82 @@
 
 namespace {
 
+// How Qt takes an option's value.
+enum class QtValue {
+  kNone,                  // -reverse
+  kNextArgument,          // -session ID
+  kNextArgumentOrJoined,  // -style fusion, or -style=fusion
+};
+
+struct QtOption {
+  const char* name;
+  QtValue value;
+};
+
+// Qt's own options, which QApplication takes out of argv when it is made (Qt 6.4: QCoreApplication,
+// QGuiApplication, QApplication, and on X11 the xcb platform). Each is a word after one dash or
+// two; its value is the next argument, whatever that starts with, or where marked also follows
+// "=" in the same argument. They are handed on to Qt as they are.
+constexpr std::array kQtOptions = {
+    // Every Qt program.
+    QtOption{"platform", QtValue::kNextArgument},
+    QtOption{"platformpluginpath", QtValue::kNextArgument},
+    QtOption{"platformtheme", QtValue::kNextArgument},
+    QtOption{"plugin", QtValue::kNextArgument},
+    QtOption{"qmljsdebugger", QtValue::kNextArgumentOrJoined},
+    QtOption{"qwindowgeometry", QtValue::kNextArgument},
+    QtOption{"qwindowicon", QtValue::kNextArgument},
+    QtOption{"qwindowtitle", QtValue::kNextArgument},
+    QtOption{"reverse", QtValue::kNone},
+    // A session manager starts the program again with the session it saved.
+    QtOption{"session", QtValue::kNextArgument},
+    // Every widget program.
+    QtOption{"style", QtValue::kNextArgumentOrJoined},
+    QtOption{"stylesheet", QtValue::kNextArgumentOrJoined},
+    QtOption{"widgetcount", QtValue::kNone},
+    // On X11.
+    QtOption{"display", QtValue::kNextArgument},
+    QtOption{"geometry", QtValue::kNextArgument},
+    QtOption{"icon", QtValue::kNextArgument},
+    QtOption{"title", QtValue::kNextArgument},
+    QtOption{"name", QtValue::kNextArgument},
+    QtOption{"visual", QtValue::kNextArgument},
+    QtOption{"nograb", QtValue::kNone},
+    QtOption{"dograb", QtValue::kNone},
+};
+
+// Leaves in `arguments` (the program's name first) what is not Qt's: Qt's options and their
+// values stay for QApplication alone. Gives why not when a Qt option is given in a form Qt does
+// not take, which Qt would leave unused.
+//   {"prog", "-session", "1_2", "-h"} -> {"prog", "-h"}
+//   {"prog", "-session=1_2"} -> "Qt takes the value of -session as the next argument: ..."
+std::optional<QString> SetAsideQtOptions(QStringList& arguments) {
+  QStringList own = arguments.mid(0, 1);
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments.at(i);
+    const QString word = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const QString name = word.section(u'=', 0, 0);
+    const auto option =
+        std::find_if(kQtOptions.begin(), kQtOptions.end(),
+                     [&name](const QtOption& o) { return name == QLatin1String(o.name); });
+    if (!argument.startsWith(u'-') || option == kQtOptions.end()) {
+      own.push_back(argument);
+    } else if (word != name) {  // a value after "="
+      if (option->value == QtValue::kNone) {
+        return QStringLiteral("Qt's -%1 takes no value: '%2'").arg(name, argument);
+      }
+      if (option->value == QtValue::kNextArgument) {
+        return QStringLiteral("Qt takes the value of -%1 as the next argument: '%2'")
+            .arg(name, argument);
+      }
+    } else if (option->value != QtValue::kNone && ++i == arguments.size()) {
+      return QStringLiteral("Missing value after '%1'.").arg(argument);
+    }
+  }
+  arguments = own;
+  return std::nullopt;
+}
+
 // Answers --help and --version, and refuses what it does not know, before Qt looks for a
 // display: both answers must work on a terminal with none. Gives the exit status when the
 // program is to end here.
@@ -25,20 +103,12 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Converts lengths, times, masses, temperatures and areas between units."));
-  // Qt's own options, such as -platform wayland, are words after a single dash.
+  // Words after a single dash are long options, as Qt's own are: -help as --help.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                 QStringLiteral("Displays this help and exits."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
-  for (const char* name : {"platform", "display", "style", "qwindowgeometry"}) {
-    QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
-  }
-  QCommandLineOption reverse(QStringLiteral("reverse"));
-  reverse.setFlags(QCommandLineOption::HiddenFromHelp);
-  parser.addOption(reverse);
 
   // The name it was started by ("brelvan-unit-converter", "Brelvan Unit Converter.exe").
   QString program = QFileInfo(arguments.value(0)).fileName();
@@ -49,6 +119,7 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
         QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, why));
     return 2;
   };
+  if (const std::optional<QString> wrong = SetAsideQtOptions(arguments)) return refuse(*wrong);
   if (!parser.parse(arguments)) return refuse(parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
     return refuse(QStringLiteral("takes no file or other argument: '%1'")

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "decimal_digits.h"
+#include "double_arithmetic.h"
 
 namespace core {
 namespace {
@@ -179,6 +180,7 @@ Result<double> ReadDouble(std::string_view text) {
   NumberSyntax syntax;
   if (!ParseSyntax(text, syntax)) return Failure::Unreadable;
   double value = 0;
+  const DoubleArithmetic double_arithmetic;
   const auto [ptr, ec] = std::from_chars(syntax.first, syntax.last, value);
   if (ec == std::errc::result_out_of_range) {
     if (syntax.magnitude > 0) return Failure::Overflow;
@@ -192,7 +194,7 @@ Result<double> ReadDouble(std::string_view text) {
 Result<float> ReadSingle(std::string_view text) {
   const Result<double> wide = ReadDouble(text);
   if (!wide) return wide.error();
-  const float narrow = static_cast<float>(*wide);
+  const float narrow = Stored(static_cast<float>(*wide));
   if (!std::isfinite(narrow)) return Failure::Overflow;
   return narrow;
 }
@@ -218,6 +220,7 @@ Result<RoundedValue> RoundForDisplay(double x, int decimals) {
   // The rounded decimal, read as ReadDouble would read the pattern text.
   const int scale = d.exponent - d.count + 1;  // the power of ten of the last digit
   double value = 0;
+  const DoubleArithmetic double_arithmetic;
   if (scale >= -kExactPowers && scale <= kExactPowers) {
     // At most 15 digits make an exact double, and so is the power of ten: one correctly rounded
     // operation gives the nearest double.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "double_arithmetic.h"
+
 namespace core {
 namespace {
 
@@ -13,7 +15,7 @@ constexpr double kFahrenheitAtZeroCelsius = 32;
 constexpr double kKelvinAtZeroCelsius = 273.15;
 
 Result<float> ToSingle(double value) {
-  const float narrow = static_cast<float>(value);
+  const float narrow = Stored(static_cast<float>(value));
   if (!std::isfinite(narrow)) return Failure::Overflow;
   return narrow;
 }
@@ -25,26 +27,32 @@ double Wide(float x) {
 }  // namespace
 
 Result<float> CelsiusToFahrenheit(float x) {
+  const DoubleArithmetic double_arithmetic;
   return ToSingle(Wide(x) * kDegreeRatio + kFahrenheitAtZeroCelsius);
 }
 
 Result<float> KelvinToFahrenheit(float x) {
+  const DoubleArithmetic double_arithmetic;
   return ToSingle((Wide(x) - kKelvinAtZeroCelsius) * kDegreeRatio + kFahrenheitAtZeroCelsius);
 }
 
 Result<float> CelsiusToKelvin(float x) {
+  const DoubleArithmetic double_arithmetic;
   return ToSingle(Wide(x) + kKelvinAtZeroCelsius);
 }
 
 Result<float> FahrenheitToCelsius(float x) {
+  const DoubleArithmetic double_arithmetic;
   return ToSingle((Wide(x) - kFahrenheitAtZeroCelsius) / kDegreeRatio);
 }
 
 Result<float> KelvinToCelsius(float x) {
+  const DoubleArithmetic double_arithmetic;
   return ToSingle(Wide(x) - kKelvinAtZeroCelsius);
 }
 
 Result<float> FahrenheitToKelvin(float x) {
+  const DoubleArithmetic double_arithmetic;
   return ToSingle((Wide(x) - kFahrenheitAtZeroCelsius) / kDegreeRatio + kKelvinAtZeroCelsius);
 }
 

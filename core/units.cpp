@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "double_arithmetic.h"
+
 namespace core {
 
 void SelectUnit1(FactorTable& length) {
@@ -25,9 +27,10 @@ Result<double> ConvertUnits(const FactorTable& table, std::int16_t a, std::int16
   if (a < 0 || a > 8 || i < 0 || i > 8) return Failure::Unreadable;
   // The reciprocal first: the other orders differ in the last bit, which can move a result across
   // a rounding boundary of the pattern.
+  const DoubleArithmetic double_arithmetic;
   double q = 1 / table[static_cast<std::size_t>(a)];
   q = q * table[static_cast<std::size_t>(i)];
-  q = q * v;
+  q = ExactProduct(q, v);  // the one step whose result can be subnormal
   if (!std::isfinite(q)) return Failure::Overflow;
   return q;
 }

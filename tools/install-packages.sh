@@ -17,6 +17,8 @@ test_packages=(
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 weston groff-base man-db
+  # The core suites on i386 and s390x: Debian's cross compilers, GoogleTest's source, qemu-user.
+  g++-i686-linux-gnu g++-s390x-linux-gnu googletest qemu-user
 )
 
 # The Windows program, cross-built from Debian's qtbase and googletest sources (apt-get source

@@ -63,6 +63,8 @@ TEST(ReadDouble, RoundsToNearestEvenForAnyNumberOfDigits) {
        "1.00000000000000011102230246251565404236316680908203125" + std::string(800, '0') + "1"},
       {9007199254740992, "9007199254740993"},
       {9007199254740996, "9007199254740995"},
+      // Digits times an exact power of ten, one multiplication: on the x87, only at 53 bits.
+      {2.403593112448452e26, "2403593112448452e11"},
       {1, std::string(400, '0') + "1"},
       {1e-300, "0." + std::string(299, '0') + "1"},
   };

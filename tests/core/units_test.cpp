@@ -55,6 +55,7 @@ TEST(ConvertUnits, ReciprocalOfTheSourceFactorComesFirst) {
       {0.9143999986101121, 0, 1, 1},  // a yard in metres
       {3.0000000000000004, 0, 7, 1},  // a yard in feet
       {(1 / 3.2808399) * 39.3700787 * 5, 7, 8, 5},
+      {0x0.aec0ee77e4557p-1022, 3, 8, 3.8580194305611247e-307},  // rounded once among subnormals
       {1, 1, 1, 1},
       {0, 3, 5, 0},
   };

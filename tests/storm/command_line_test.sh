@@ -1,7 +1,8 @@
 #!/bin/sh
 # The command line, with no display at all: --help and --version answer on standard output and
-# exit 0; an unknown option or an argument is refused on standard error with status 2. Answers
-# name the program by its file name. BVN_TEST_RUNNER, when set, runs the program (Wine).
+# exit 0; Qt's own options are left to Qt; an unknown option, an argument, or a Qt option in a
+# form Qt does not take is refused on standard error with status 2. Answers name the program by
+# its file name. BVN_TEST_RUNNER, when set, runs the program (Wine).
 # Usage: command_line_test.sh <program> <version>
 set -u
 program=$1 version=$2 name=$(basename "$1")
@@ -26,7 +27,21 @@ for option in --help -h; do
   grep -q -- "--version" out || fail "$option does not list --version"
   [ ! -s err ] || { cat err; fail "$option wrote to standard error"; }
 done
-for wrong in --frobnicate -x a-file; do
+# Qt's own options are taken as Qt takes them, each with its value or none, and left to Qt.
+qt_options='-platform offscreen --platform offscreen -platformpluginpath /nowhere
+  -platformtheme gtk3 -plugin evdevtouch -plugin tslib -qmljsdebugger port:1234
+  -qmljsdebugger=port:1234,block -qwindowgeometry 200x100+10+10 -qwindowicon icon.png
+  -qwindowtitle -title- -reverse -session 1234abcd_5678 -style fusion -style=fusion
+  --stylesheet x.qss -stylesheet=x.qss -widgetcount -display :9 -geometry 200x100+10+10
+  -icon icon.png -title Converter -name converter -visual 0x21 -nograb -dograb'
+run $qt_options --version; status=$?
+[ $status -eq 0 ] || { cat err; fail "Qt's options: status $status"; }
+run --help; grep -qE -- '-(platform|session|style)' out && fail "--help lists Qt's options"
+if [ -z "${BVN_TEST_RUNNER:-}" ]; then
+  run -reverse -platform no-such-platform
+  grep -qF '"no-such-platform"' err || { cat err; fail "-platform did not reach Qt"; }
+fi
+for wrong in --frobnicate -x a-file -session=1234abcd -platform=offscreen -reverse=1 -session; do
   run "$wrong"; status=$?
   [ $status -eq 2 ] || fail "$wrong: status $status, not 2"
   [ ! -s out ] || fail "$wrong wrote to standard output"
