@@ -41,6 +41,9 @@ std::vector<EntryBox*> CategoryPanel::AddUnits(const std::vector<UnitRow>& rows,
     label->setFont(MakeFont(kUnitLabelFont));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
+    // A screen reader names a box after its label, so the label says the unit in words: "M i
+    // equals" or a bare "in" would tell a listener nothing.
+    label->setAccessibleName(row.in_words);
     FillBackground(*label, kPaper);
     SetTextColour(*label, kInk);
     labels.push_back(label);

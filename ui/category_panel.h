@@ -35,8 +35,8 @@ class CategoryPanel : public QGroupBox {
     QString caption;
   };
   // Lays out box i and its label for each row i: the labels first, so that a box is drawn over
-  // a label it overlaps, each the buddy of its box. The box's accessible name is its unit in
-  // words. Boxes of an array carry their index; single boxes do not.
+  // a label it overlaps, each the buddy of its box. The accessible name of the box and of its
+  // label is the unit in words. Boxes of an array carry their index; single boxes do not.
   std::vector<EntryBox*> AddUnits(const std::vector<UnitRow>& rows, bool array);
 
  private:
