@@ -31,10 +31,15 @@ windows_packages=(
 # Debian's packaging tools, for the package build and its checks, without what they recommend
 # (keyrings, upload and maintainer tools), which no check needs.
 packaging_packages=(build-essential debhelper lintian devscripts autopkgtest)
+# Debian's screen reader, which the accessibility test runs with speech off: without the braille
+# helper it recommends.
+screen_reader_packages=(orca)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") lean=() ;;
-  test) wanted=("${test_packages[@]}" "${windows_packages[@]}") lean=("${packaging_packages[@]}") ;;
+  test)
+    wanted=("${test_packages[@]}" "${windows_packages[@]}")
+    lean=("${packaging_packages[@]}" "${screen_reader_packages[@]}") ;;
   windows) wanted=("${windows_packages[@]}") lean=() ;;
   *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The window as a screen reader meets it, through the real accessibility bus: a virtual X server,
 # a private D-Bus session, the AT-SPI bus and registry (at-spi2-core), the real program, and
-# accessibility_client.py reading the tree with libatspi (python3-gi, gir1.2-atspi-2.0). The
+# accessibility_client.py reading the tree with libatspi (python3-gi, gir1.2-atspi-2.0), and the
+# screen reader Orca listening while the client moves through the window with xdotool. The
 # browser is a script that records the address it is asked to open.
 #
 # accessibility_test.sh PROGRAM CLIENT_PY
@@ -15,6 +16,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in Xvfb dbus-send /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
   command -v "$tool" > /dev/null ||
     fail "$tool is missing: install xvfb, dbus and at-spi2-core"
+done
+for tool in orca xdotool; do
+  command -v "$tool" > /dev/null || fail "$tool is missing: install $tool"
 done
 # The system's Python, which has the GObject bindings; a Python of one's own may not.
 python=/usr/bin/python3
@@ -66,11 +70,19 @@ printf '%s\n' "\$@" >> "$work/opened"
 BROWSER
 chmod +x "$work/browser"
 
+# No print service listens on cups.sock, so File > Print finds no printer.
 env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY BROWSER="$work/browser" \
   XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb \
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" > "$work/program.log" 2>&1 &
+  CUPS_SERVER="$work/cups.sock" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" \
+  > "$work/program.log" 2>&1 &
+pids="$! $pids"
+# Orca with speech off and settings of its own. It writes its debug log line by line only to a
+# terminal, so it runs under script(1), which keeps what the terminal shows in orca.log.
+env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$work/orca" \
+  script -qfec 'exec orca --disable speech --debug-file /dev/stdout' "$work/orca.log" \
+  < /dev/null > /dev/null 2>&1 &
 pids="$! $pids"
 
 status=0
-"$python" "$client" "$work/opened" || status=$?
+"$python" "$client" "$work/opened" "$work/orca.log" || status=$?
 [ $status -eq 0 ] || { cat "$work/program.log"; fail "the screen reader's view (see above)"; }
