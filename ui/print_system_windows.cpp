@@ -62,8 +62,8 @@ std::optional<PrintFileType> FileTypeAskedBy(const QString& printer_name) {
   ClosePrinter(printer);
   if (!described) return std::nullopt;
   const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
-  const auto text = [](const wchar_t* text) {
-    return text != nullptr ? QString::fromWCharArray(text) : QString();
+  const auto text = [](const wchar_t* characters) {
+    return characters != nullptr ? QString::fromWCharArray(characters) : QString();
   };
   return FileTypeAskedOn(text(info->pPortName), text(info->pDriverName));
 }
