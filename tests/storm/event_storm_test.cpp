@@ -53,11 +53,10 @@ enum class Kind {
   Drop,
   Click,
   Print,
-  PrintService,  // the print service starts to hang, answers again, fails or has no printer, or
-                 // the printer asks where to save
+  PrintService,  // the print service starts to hang, answers again, fails or has no printer
 };
 
-enum class Service { Hang, Answer, Fail, NoPrinter, AsksWhereToSave };
+enum class Service { Hang, Answer, Fail, NoPrinter };
 
 struct Event {
   Kind kind = Kind::Key;
@@ -100,8 +99,8 @@ QString Describe(const Event& e) {
       return QString("File > Print");
     case Kind::PrintService:
       return QString("print service: %1")
-          .arg(QStringList{"hangs", "answers", "fails", "has no printer",
-                           "asks where to save"}[static_cast<int>(e.service)]);
+          .arg(QStringList{"hangs", "answers", "fails",
+                           "has no printer"}[static_cast<int>(e.service)]);
   }
   return {};
 }
@@ -221,7 +220,7 @@ std::vector<Event> MakeEvents(std::uint64_t seed, int count) {
       e.kind = Kind::Print;
     } else if (roll < 915) {
       e.kind = Kind::PrintService;
-      e.service = static_cast<Service>(maker.Pick(5));
+      e.service = static_cast<Service>(maker.Pick(4));
     } else {
       e.kind = Kind::Click;
       e.panel = maker.Pick(5);
@@ -383,15 +382,9 @@ class Storm {
         break;
       case Service::Fail:  // a printer that cannot be drawn on
         platform_.SetPdfPath(QStringLiteral("/nonexistent/folder/page.pdf"));
-        platform_.asked_suffix = nullptr;
         break;
       case Service::NoPrinter:
         platform_.SetPdfPath(QString());
-        break;
-      case Service::AsksWhereToSave:  // given a file it cannot write, then cancelled, in turn
-        platform_.SetPdfPath(QStringLiteral("/nonexistent/folder/page.pdf"));
-        platform_.asked_suffix = ".prn";
-        platform_.save_answer = platform_.save_answer.isEmpty() ? "/nonexistent/chosen.prn" : "";
         break;
     }
   }

@@ -268,7 +268,6 @@ TEST(FileTypeAskedOn, ThePortAsksTheDriverNamesTheFile) {
       {"PORTPROMPT:", "Microsoft XPS Document Writer", ".xps"},
       {"file:", "HP LaserJet 4", ".prn"},  // the spooler's names ignore case
       {"C:\\Out\\window.pdf", "Microsoft Print To PDF", ""},
-      {"CUPS:bvn-pdf", "Wine PostScript Driver", ""},
   };
   for (const auto& [port, driver, suffix] : cases) {
     const auto type = ui::FileTypeAskedOn(port, driver);
