@@ -176,6 +176,8 @@ void Form1::TellPrintOutcome(ui::PrintJobs::Outcome outcome) {
   switch (outcome) {
     case Outcome::Printed:
       return;  // the print service has it; nothing to say
+    case Outcome::Cancelled:
+      return;  // the user chose not to print
     case Outcome::NoPrinter:
       text = QStringLiteral("No printer is installed.");
       break;

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "ui/print_system.h"
+#include "ui/save_dialog.h"
 
 namespace ui {
 
@@ -28,6 +29,15 @@ class DesktopPlatform final : public Platform {
     PreparePrintThread();  // Qt set up its dialog here if this was its first look
     if (info.isNull()) return nullptr;
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  }
+
+  std::optional<PrintFileType> AskedFileType(const QPrinter& printer) override {
+    return FileTypeAskedBy(printer.printerName());
+  }
+
+  QString AskWhereToSave(QWidget* owner, const QString& proposed,
+                         const PrintFileType& type) override {
+    return SaveDialog(owner, proposed, type);
   }
 };
 

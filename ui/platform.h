@@ -4,6 +4,7 @@
 #define UI_PLATFORM_H_
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QString;
@@ -11,6 +12,12 @@ class QUrl;
 class QWidget;
 
 namespace ui {
+
+// What a printer that asks where to save writes instead of paper.
+struct PrintFileType {
+  const char* suffix;  // with its dot: ".pdf"
+  const char* name;    // as the save dialog lists it: "PDF document"
+};
 
 class Platform {
  public:
@@ -24,6 +31,13 @@ class Platform {
   // The system's default printer, or nothing when none is installed. Called on a print thread,
   // never the window's: it may block for as long as the print service takes to answer.
   virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
+  // The file `printer`, from DefaultPrinter, would ask for when its job starts, or nothing when
+  // it prints without asking. Called on the same print thread.
+  virtual std::optional<PrintFileType> AskedFileType(const QPrinter& printer) = 0;
+  // A modal save dialog owned by `owner`, offering the file `proposed` (a whole path) of `type`
+  // and asking before it replaces a file: the file chosen, or an empty text when cancelled.
+  virtual QString AskWhereToSave(QWidget* owner, const QString& proposed,
+                                 const PrintFileType& type) = 0;
 };
 
 // The desktop itself: Qt's desktop services, message boxes and printers.

@@ -4,6 +4,12 @@
 #ifndef UI_PRINT_SYSTEM_H_
 #define UI_PRINT_SYSTEM_H_
 
+#include <QString>
+
+#include <optional>
+
+#include "ui/platform.h"
+
 namespace ui {
 
 // Called on a print thread before and after it looks for a printer: readies the thread for its
@@ -15,6 +21,10 @@ void PreparePrintThread();
 // service, which hands the job over inside end() without telling how the service answered:
 // whether the print service took the job.
 bool PrintServiceTookJob();
+
+// Called on a print thread with the name of the printer it found: the file that printer asks
+// for when a job starts, or nothing when it prints without asking.
+std::optional<PrintFileType> FileTypeAskedBy(const QString& printer_name);
 
 }  // namespace ui
 

@@ -47,4 +47,10 @@ bool PrintServiceTookJob() {
   return status >= 0 && status < 0x100;
 }
 
+// A CUPS queue never asks where to save: one that writes files, such as cups-pdf, writes them
+// where its backend is set up to, on the print server.
+std::optional<PrintFileType> FileTypeAskedBy(const QString& /*printer_name*/) {
+  return std::nullopt;
+}
+
 }  // namespace ui

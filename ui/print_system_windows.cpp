@@ -1,12 +1,19 @@
-// The Windows print spooler, reached through Qt's printing.
+// The Windows print spooler, reached through Qt's printing and, for what Qt does not tell, its own
+// functions.
+#include <windows.h>
+#include <winspool.h>
+
 #include <QString>
 #include <QtGlobal>
 
 #include <atomic>
 #include <mutex>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "ui/print_system.h"
+#include "ui/printing.h"
 
 namespace ui {
 
@@ -37,6 +44,28 @@ void PreparePrintThread() {
 
 bool PrintServiceTookJob() {
   return !std::exchange(spooler_refused, false);
+}
+
+// The spooler knows a printer's port and driver (PRINTER_INFO_2), which decide whether its
+// driver asks for a file inside StartDoc. A printer the spooler will not describe prints as any
+// other.
+std::optional<PrintFileType> FileTypeAskedBy(const QString& printer_name) {
+  std::wstring name = printer_name.toStdWString();
+  HANDLE printer = nullptr;
+  if (!OpenPrinterW(name.data(), &printer, nullptr)) return std::nullopt;
+  DWORD size = 0;
+  GetPrinterW(printer, 2, nullptr, 0, &size);
+  // The description with the texts it points to; the allocator aligns it for any structure.
+  std::vector<BYTE> buffer(size);
+  const bool described =
+      size >= sizeof(PRINTER_INFO_2W) && GetPrinterW(printer, 2, buffer.data(), size, &size) != 0;
+  ClosePrinter(printer);
+  if (!described) return std::nullopt;
+  const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+  const auto text = [](const wchar_t* characters) {
+    return characters != nullptr ? QString::fromWCharArray(characters) : QString();
+  };
+  return FileTypeAskedOn(text(info->pPortName), text(info->pDriverName));
 }
 
 }  // namespace ui

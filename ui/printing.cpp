@@ -1,11 +1,16 @@
 #include "ui/printing.h"
 
+#include <QDir>
 #include <QPainter>
+#include <QPointer>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -57,10 +62,41 @@ PrintThread& TheThread() {
   return *thread;
 }
 
-PrintJobs::Outcome PrintPicture(Platform& platform, const QPicture& page, QSize size,
-                                const QString& document_name) {
+// Ports whose printers ask for a file inside StartDoc: FILE: is the spooler's port for printing
+// to a file, PORTPROMPT: the port of Windows' own PDF and XPS printers.
+constexpr std::array kAskingPorts = {"FILE:", "PORTPROMPT:"};
+
+struct DriverFile {
+  const char* driver;
+  PrintFileType type;
+};
+// What the drivers that write documents write. The XPS Document Writer of Windows 8 and later
+// writes OpenXPS, which Windows opens as .oxps; Windows 7's driver, still found on some PCs,
+// wrote XPS.
+constexpr std::array<DriverFile, 3> kDriverFiles = {{
+    {"Microsoft Print To PDF", {".pdf", "PDF document"}},
+    {"Microsoft XPS Document Writer v4", {".oxps", "OpenXPS document"}},
+    {"Microsoft XPS Document Writer", {".xps", "XPS document"}},
+}};
+// Any other driver's file holds what it would have sent to the printer.
+constexpr PrintFileType kPrinterFile = {".prn", "Printer file"};
+
+// Prints on the default printer, into `output_file` when one is given. Without one, a printer
+// that asks where to save starts no job and brings back what it asks for.
+std::variant<PrintJobs::Outcome, PrintFileType> PrintPicture(Platform& platform,
+                                                             const QPicture& page, QSize size,
+                                                             const QString& document_name,
+                                                             const QString& output_file) {
   const std::unique_ptr<QPrinter> printer = platform.DefaultPrinter();
   if (!printer) return PrintJobs::Outcome::NoPrinter;
+  if (output_file.isEmpty()) {
+    if (const std::optional<PrintFileType> asked = platform.AskedFileType(*printer)) return *asked;
+  } else {
+    // Straight to the print engine: QPrinter::setOutputFileName would hand a name ending in .pdf
+    // to Qt's own PDF writer. The printer's driver is to write the file; on Windows, Qt's print
+    // engine gives the name to StartDoc, and the driver asks nothing more.
+    printer->printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, output_file);
+  }
   {
     const std::lock_guard lock(TheThread().mutex);
     TheThread().handing_over = true;
@@ -76,14 +112,27 @@ PrintJobs::Outcome PrintPicture(Platform& platform, const QPicture& page, QSize 
                 target.height() / size.height() * page.logicalDpiY() / printer->logicalDpiY());
   painter.drawPicture(0, 0, page);
   if (!painter.end()) return PrintJobs::Outcome::Failed;
-  // A printer of the print service hands the job over in end(); one that writes a file does not.
-  const bool to_service =
-      printer->outputFormat() == QPrinter::NativeFormat && printer->outputFileName().isEmpty();
+  // A printer of the print service hands the job over in end(), also when its driver writes the
+  // file the user chose (only Windows printers ask for one); Qt's own PDF writer does not.
+  const bool to_service = printer->outputFormat() == QPrinter::NativeFormat;
   return !to_service || PrintServiceTookJob() ? PrintJobs::Outcome::Printed
                                               : PrintJobs::Outcome::Failed;
 }
 
 }  // namespace
+
+std::optional<PrintFileType> FileTypeAskedOn(const QString& port, const QString& driver) {
+  const auto is = [](const QString& text, const char* name) {
+    return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+  };
+  if (std::none_of(kAskingPorts.begin(), kAskingPorts.end(),
+                   [&](const char* asking) { return is(port, asking); })) {
+    return std::nullopt;
+  }
+  const auto known = std::find_if(kDriverFiles.begin(), kDriverFiles.end(),
+                                  [&](const DriverFile& file) { return is(driver, file.driver); });
+  return known != kDriverFiles.end() ? known->type : kPrinterFile;
+}
 
 // How a print thread reaches its PrintJobs: cleared when the PrintJobs goes, so that a thread
 // that answers late reaches nothing.
@@ -109,10 +158,21 @@ PrintJobs::~PrintJobs() {
 }
 
 void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_name) {
+  if (waiting_) {
+    emit finished(Outcome::Busy);
+    return;
+  }
+  page_ = page;
+  size_ = size;
+  document_name_ = document_name;
+  Start(QString());
+}
+
+void PrintJobs::Start(const QString& output_file) {
   PrintThread& thread = TheThread();
   std::unique_ptr<PrintWorker> previous;  // the previous print thread, past its work
-  bool busy = waiting_;
-  if (!busy) {
+  bool busy = false;
+  {
     const std::lock_guard lock(thread.mutex);
     busy = thread.running;
     if (!busy) {
@@ -125,14 +185,15 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
   // Told outside the lock: the message box runs an event loop, and the print thread needs the
   // lock to come back.
   if (busy) {
-    emit finished(Outcome::Busy);
+    Finish(Outcome::Busy);
     return;
   }
   if (previous) previous->wait();
 
   const std::uint64_t job = ++job_;
-  auto work = [&platform = platform_, reply = reply_, job, page, size, document_name] {
-    const Outcome outcome = PrintPicture(platform, page, size, document_name);
+  auto work = [&platform = platform_, reply = reply_, job, page = page_, size = size_,
+               document_name = document_name_, output_file] {
+    const ThreadAnswer answer = PrintPicture(platform, page, size, document_name, output_file);
     {
       const std::lock_guard lock(TheThread().mutex);
       TheThread().running = false;
@@ -142,7 +203,7 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
     const std::lock_guard lock(reply->mutex);
     if (PrintJobs* jobs = reply->jobs) {
       QMetaObject::invokeMethod(
-          jobs, [jobs, job, outcome] { jobs->Answer(job, outcome); }, Qt::QueuedConnection);
+          jobs, [jobs, job, answer] { jobs->Answer(job, answer); }, Qt::QueuedConnection);
     }
   };
   auto worker = std::make_unique<PrintWorker>(std::move(work));
@@ -152,7 +213,7 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
       const std::lock_guard lock(thread.mutex);
       thread.running = false;
     }
-    emit finished(Outcome::Failed);
+    Finish(Outcome::Failed);
     return;
   }
   {
@@ -163,10 +224,36 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
   deadline_.start(answer_time_);
 }
 
-void PrintJobs::Answer(std::uint64_t job, Outcome outcome) {
+void PrintJobs::Answer(std::uint64_t job, const ThreadAnswer& answer) {
   if (!waiting_ || job != job_) return;  // the window stopped waiting for this job
+  if (const auto* type = std::get_if<PrintFileType>(&answer)) {
+    AskWhereToSave(*type);
+  } else {
+    Finish(std::get<Outcome>(answer));
+  }
+}
+
+// The person may take their time to choose: no answer time runs while the dialog is open, and
+// the window stays waiting, so that File > Print meanwhile says a job is under way.
+void PrintJobs::AskWhereToSave(const PrintFileType& type) {
+  deadline_.stop();
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString proposed =
+      QDir(documents).filePath(QLatin1String(kPrintFileName) + QLatin1String(type.suffix));
+  const QPointer<PrintJobs> alive(this);
+  const QString chosen = platform_.AskWhereToSave(qobject_cast<QWidget*>(parent()), proposed, type);
+  if (alive.isNull()) return;  // the window went while the dialog was open
+  if (chosen.isEmpty()) {
+    Finish(Outcome::Cancelled);
+  } else {
+    Start(chosen);
+  }
+}
+
+void PrintJobs::Finish(Outcome outcome) {
   waiting_ = false;
   deadline_.stop();
+  page_ = QPicture();
   emit finished(outcome);
 }
 

@@ -4,20 +4,29 @@
 // at that moment. Finding the default printer and handing the job to the print service happen on
 // a print thread of their own: a print service that accepts connections and never answers keeps
 // its caller waiting for two minutes. The window gives such a service kAnswerTime to answer.
+//
+// A printer that writes a file rather than paper (Windows' "Microsoft Print to PDF", or any
+// printer on the port FILE:) would ask for the file's name inside the print thread, in a dialog
+// of no window, while the answer time runs. The print thread therefore starts no job on such a
+// printer: the window asks where to save in a dialog of its own, with no time limit, and then
+// prints again into the file chosen.
 #ifndef UI_PRINTING_H_
 #define UI_PRINTING_H_
 
 #include <QObject>
 #include <QPicture>
+#include <QString>
 #include <QTimer>
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <variant>
+
+#include "ui/platform.h"
 
 namespace ui {
-
-class Platform;
 
 class PrintJobs : public QObject {
   Q_OBJECT
@@ -29,6 +38,7 @@ class PrintJobs : public QObject {
     Failed,     // the printer could not be drawn on, or the print service refused the job
     NoAnswer,   // the print service did not answer within kAnswerTime
     Busy,       // the previous job is still with the print service; nothing was started
+    Cancelled,  // the printer asked where to save and the user cancelled; nothing was printed
   };
   static constexpr std::chrono::seconds kAnswerTime{30};
 
@@ -40,9 +50,11 @@ class PrintJobs : public QObject {
 
   // Prints `page`, a picture `size` pixels large, on the default printer. Returns at once;
   // `finished` tells the outcome, on the event loop. Busy, at once, while an earlier job is
-  // still at work, even one the window has stopped waiting for.
+  // still at work, even one the window has stopped waiting for. A printer that asks where to
+  // save gets a save dialog owned by the parent widget first, and the answer time runs only
+  // once a file is chosen.
   void Print(const QPicture& page, QSize size, const QString& document_name);
-  // True from Print until `finished`.
+  // True from Print until `finished`, the save dialog included.
   bool waiting() const { return waiting_; }
 
  signals:
@@ -50,7 +62,13 @@ class PrintJobs : public QObject {
 
  private:
   struct Reply;
-  void Answer(std::uint64_t job, Outcome outcome);
+  // What a print thread brings back: how the job ended, or the file its printer asks for.
+  using ThreadAnswer = std::variant<Outcome, PrintFileType>;
+  // Hands the picture to a print thread, for the printer's own output or into `output_file`.
+  void Start(const QString& output_file);
+  void Answer(std::uint64_t job, const ThreadAnswer& answer);
+  void AskWhereToSave(const PrintFileType& type);
+  void Finish(Outcome outcome);
 
   Platform& platform_;
   std::shared_ptr<Reply> reply_;
@@ -58,7 +76,21 @@ class PrintJobs : public QObject {
   QTimer deadline_;
   std::uint64_t job_ = 0;  // the job the window waits for, or waited for last
   bool waiting_ = false;
+  // The picture being printed, kept for a second job into the file the user chooses.
+  QPicture page_;
+  QSize size_;
+  QString document_name_;
 };
+
+// The name the save dialog offers for a printout, before the printer's suffix.
+inline constexpr char kPrintFileName[] = "Unit Converter";
+
+// Whether a Windows printer on `port` with `driver` asks for a file inside StartDoc, and which:
+//   "PORTPROMPT:", "Microsoft Print To PDF"           -> .pdf, "PDF document"
+//   "PORTPROMPT:", "Microsoft XPS Document Writer v4" -> .oxps, "OpenXPS document"
+//   "FILE:", "HP LaserJet 4"                          -> .prn, "Printer file"
+//   "C:\Out\window.pdf", "Microsoft Print To PDF"      -> nothing: the port names the file
+std::optional<PrintFileType> FileTypeAskedOn(const QString& port, const QString& driver);
 
 // The picture of a widget and its visible children as they show now, for PrintJobs::Print.
 QPicture TakePicture(QWidget& widget);

@@ -157,6 +157,26 @@ python3 "$compare" "$scratch/page.ppm" "$scratch/images/window.ppm" \
 echo "printed through CUPS: one page with the window's picture"
 echo "--- the queue refuses jobs"
 cupsreject "$queue" && check rejected || fail "File > Print to a queue that refuses jobs"
+
+# Windows only: the queue moved to Wine's port FILE: asks where to save, in the window's dialog,
+# answered here as a user would; Wine's driver writes PostScript into the file chosen.
+if [ -n "${BVN_TEST_RUNNER:-}" ]; then
+  echo "--- the printer on the port FILE:"
+  key="HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\$queue" saved=$scratch/saved.prn
+  port() { "$BVN_TEST_RUNNER" reg add "$key" /v Port /d "$1" /f > /dev/null; }
+  trap 'port "CUPS:$queue"; cleanup' EXIT # Wine keeps a printer on FILE: in the prefix for good
+  cupsaccept "$queue" && port FILE:
+  check print "$scratch/images" > "$scratch/log/file.out" 2>&1 & printing=$!
+  export DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
+  dialog=$(timeout 60 xdotool search --sync --name '^Save Print Output As$' | head -n 1)
+  [ -n "$dialog" ] || { kill $printing; fail "no save dialog within 60 s"; }
+  xdotool windowfocus --sync "$dialog" type "Z:$(echo "$saved" | tr / '\\')"
+  xdotool key Return
+  wait $printing || { cat "$scratch/log/file.out"; fail "File > Print to a printer on FILE:"; }
+  [ "$(head -c 4 "$saved")" = "%!PS" ] || fail "Wine's driver wrote no PostScript into $saved"
+  echo "saved through the window's dialog: $(wc -c < "$saved") bytes of PostScript"
+  port "CUPS:$queue"
+fi
 cleanup
 trap - EXIT
 rm -rf "$scratch"

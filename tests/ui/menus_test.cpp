@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <vector>
@@ -96,12 +98,21 @@ TEST_F(MenusTest, CtrlPPrintsAsFilePrintDoesAlsoFromABox) {
 }
 
 // The printout holds the window's client area as it showed when File > Print was chosen, drawn
-// by the widgets themselves, with text as text rather than a screen bitmap.
-TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
+// by the widgets themselves, with text as text rather than a screen bitmap. A printer that asks
+// where to save (parameter true) asks in a dialog of the window, offering "Unit Converter.pdf" in
+// the Documents folder, and the same picture goes into the file chosen; cancelled, the dialog
+// leaves nothing printed and nothing said.
+class PrintTest : public MenusTest, public ::testing::WithParamInterface<bool> {};
+INSTANTIATE_TEST_SUITE_P(MenusTest, PrintTest, ::testing::Bool());
+
+TEST_P(PrintTest, PrintsTheClientAreaIntoAPdf) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString pdf_path = dir.filePath("window.pdf");
-  platform.SetPdfPath(pdf_path);
+  const bool asks = GetParam();
+  platform.SetPdfPath(asks ? dir.filePath("printer.pdf") : pdf_path);
+  if (asks) platform.asked_suffix = ".pdf";
+  platform.save_answer = pdf_path;
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   Type(Box(form, "Length1", 7), "5");
@@ -113,6 +124,18 @@ TEST_F(MenusTest, PrintsTheClientAreaIntoAPdf) {
   platform.Release();
   ASSERT_TRUE(uitest::WaitForPrint(form));
   EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(asks ? 1u : 0u, platform.save_offers.size());
+  if (asks) {
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ((std::pair<QWidget*, QString>(&form, documents.filePath("Unit Converter.pdf"))),
+              platform.save_offers[0]);
+    platform.save_answer.clear();
+    form.mnuPrint_Click();
+    ASSERT_TRUE(uitest::WaitForPrint(form));
+    EXPECT_EQ(2u, platform.save_offers.size());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("printer.pdf")));
+  }
 
   QFile pdf(pdf_path);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -221,6 +244,35 @@ TEST(PrintJobs, HungServiceNeverHoldsTheEventLoop) {
   jobs.Print(QPicture(), QSize(10, 10), "third");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !jobs.waiting(); }, 5000));
   EXPECT_EQ(ui::PrintJobs::Outcome::NoPrinter, outcomes.back());
+
+  // A printer that asks where to save: its time runs from the choice of a file, however long
+  // the dialog was open, and the job is given up once, after that time.
+  platform.SetPdfPath("/nonexistent/folder/printer.pdf");
+  platform.asked_suffix = ".prn";
+  platform.save_answer = "/nonexistent/folder/chosen.prn";
+  platform.while_open = [&] {
+    QTest::qWait(1000);
+    platform.Hang();
+  };
+  outcomes.clear();
+  jobs.Print(QPicture(), QSize(10, 10), "asks");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !jobs.waiting(); }, 5000));
+  EXPECT_EQ(std::vector{ui::PrintJobs::Outcome::NoAnswer}, outcomes);
+}
+
+TEST(FileTypeAskedOn, ThePortAsksTheDriverNamesTheFile) {
+  // The port, the driver and the suffix of the file asked for; none: it prints without asking.
+  const std::vector<std::array<const char*, 3>> cases = {
+      {"PORTPROMPT:", "Microsoft Print To PDF", ".pdf"},
+      {"PORTPROMPT:", "Microsoft XPS Document Writer v4", ".oxps"},
+      {"PORTPROMPT:", "Microsoft XPS Document Writer", ".xps"},
+      {"file:", "HP LaserJet 4", ".prn"},  // the spooler's names ignore case
+      {"C:\\Out\\window.pdf", "Microsoft Print To PDF", ""},
+  };
+  for (const auto& [port, driver, suffix] : cases) {
+    const auto type = ui::FileTypeAskedOn(port, driver);
+    EXPECT_EQ(QString(suffix), type ? QString(type->suffix) : QString()) << port << driver;
+  }
 }
 
 // A second print while the first waits says so in a box; the first job's answer, which comes

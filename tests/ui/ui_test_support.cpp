@@ -38,6 +38,14 @@ void FakePlatform::ShowMessage(QWidget* /*owner*/, const QString& title, const Q
   --boxes_open_;
 }
 
+QString FakePlatform::AskWhereToSave(QWidget* owner, const QString& proposed,
+                                     const ui::PrintFileType& /*type*/) {
+  save_offers.push_back({owner, proposed});
+  QCoreApplication::processEvents();
+  if (while_open) while_open();
+  return save_answer;
+}
+
 void FakePlatform::Hang() {
   const std::lock_guard lock(mutex_);
   hung_ = true;

@@ -8,11 +8,14 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "ui/form1.h"
@@ -26,7 +29,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace uitest {
 
 // Records what the window asks of the desktop. Prints into the PDF file set by SetPdfPath, or
-// reports no printer while there is none; a print service that never answers, while `Hang` holds.
+// reports no printer while there is none; a print service that never answers, while `Hang` holds;
+// a printer that asks where to save, while `asked_suffix` is set.
 class FakePlatform : public ui::Platform {
  public:
   struct Message {
@@ -41,6 +45,13 @@ class FakePlatform : public ui::Platform {
   // Lets queued events in while "open", as a modal box does, and notes how many were open at once.
   void ShowMessage(QWidget* owner, const QString& title, const QString& text) override;
   std::unique_ptr<QPrinter> DefaultPrinter() override;
+  std::optional<ui::PrintFileType> AskedFileType(const QPrinter& /*printer*/) override {
+    if (const char* suffix = asked_suffix) return ui::PrintFileType{suffix, "File"};
+    return std::nullopt;
+  }
+  // "Open" as ShowMessage's box is; answers `save_answer`.
+  QString AskWhereToSave(QWidget* owner, const QString& proposed,
+                         const ui::PrintFileType& type) override;
 
   // From now on, finding the printer blocks until Release.
   void Hang();
@@ -51,7 +62,10 @@ class FakePlatform : public ui::Platform {
   std::vector<QUrl> opened;
   std::vector<Message> messages;
   int most_boxes_open = 0;
-  std::function<void()> while_open;  // runs while the next box is "open"
+  std::function<void()> while_open;  // runs while the next box or save dialog is "open"
+  std::atomic<const char*> asked_suffix = nullptr;
+  std::vector<std::pair<QWidget*, QString>> save_offers;  // the owner and the proposed file
+  QString save_answer;  // the file chosen in the save dialog; empty: cancelled
 
  private:
   int boxes_open_ = 0;
