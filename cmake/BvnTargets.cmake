@@ -6,9 +6,10 @@ if(BVN_SANITIZE)
 endif()
 
 # MinGW programs link their C and C++ runtime and threads statically: a Windows program file
-# then needs no DLL beside it that Windows does not have.
+# then needs no DLL beside it that Windows does not have. The linker would write the time of the
+# link into the file's header; without it, one source links to the same bytes.
 if(MINGW)
-  add_link_options(-static)
+  add_link_options(-static -Wl,--no-insert-timestamp)
 endif()
 
 # Our own targets only: warnings as the project's standard, and no fused multiply-add, since

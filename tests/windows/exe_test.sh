@@ -2,11 +2,12 @@
 # The Windows program file as a user gets it, read back and run under Wine on the tests' virtual
 # X server: version information, icon, manifest, a GUI program needing no DLL beside it; a window
 # that opens centred and converts what is typed; a link that reaches the browser (Wine hands web
-# addresses to the Linux desktop); File > Exit; --version without a console.
+# addresses to the Linux desktop); File > Exit; --version without a console. The window is that of
+# the program the installer installed for the user; uninstalling leaves nothing behind.
 #
-# exe_test.sh EXE RUNNER SESSION PRODUCT_NAME INTERNAL_NAME FILE_NAME VERSION
+# exe_test.sh EXE MSI RUNNER SESSION PRODUCT_NAME INTERNAL_NAME FILE_NAME VERSION
 set -eu
-exe=$1 runner=$2 session=$3 product_name=$4 internal_name=$5 file_name=$6 version=$7
+exe=$1 msi=$2 runner=$3 session=$4 product_name=$5 internal_name=$6 file_name=$7 version=$8
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # Waits up to 10 s for the command to succeed.
@@ -50,8 +51,20 @@ unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION
 
 # A fresh Wine, as after logging in: the window tests before may leave Wine's clipboard deaf.
 "$runner" --restart
+
+# The installer, silent: the program in the user's own programs folder, a Start-menu shortcut,
+# an entry among the installed programs.
+folder() { "$runner" winepath -u "$("$runner" cmd /c echo "%$1%" | tr -d '\r')"; }
+installed="$(folder LOCALAPPDATA)/Programs/$product_name/$file_name"
+shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/$product_name.lnk"
+msi=$("$runner" winepath -w "$msi")
+"$runner" msiexec /i "$msi" /qn || fail "msiexec /i: status $?"
+[ -f "$installed" ] && [ -f "$shortcut" ] || fail "no program or no shortcut after the install"
+"$runner" uninstaller --list | grep -q "|||$product_name\$" || fail "not among the installed programs"
+echo "installed: the program, its shortcut and its entry"
+
 started=$(date +%s%N)
-BVN_WINE_SESSION=$session "$runner" "$exe" >"$work/out" 2>&1 &
+BVN_WINE_SESSION=$session "$runner" "$installed" >"$work/out" 2>&1 &
 pid=$!
 window=$(timeout 60 xdotool search --sync --name "^Brelvan, Inc. Unit Converter" | head -n 1)
 [ -n "$window" ] || { cat "$work/out"; fail "the window never appeared"; }
@@ -90,3 +103,8 @@ box=$(timeout 30 xdotool search --sync --name "^$product_name\$" | head -n 1)
 [ -n "$box" ] || { cat "$work/out"; fail "--version without a console showed no message box"; }
 xdotool windowfocus --sync "$box" key Return
 echo "--version without a console: a message box"
+
+"$runner" msiexec /x "$msi" /qn || fail "msiexec /x: status $?"
+[ ! -e "$(dirname "$installed")" ] && [ ! -e "$shortcut" ] || fail "files left after uninstalling"
+! "$runner" uninstaller --list | grep -q "$product_name" || fail "still listed after uninstalling"
+echo "uninstalled: nothing left"
