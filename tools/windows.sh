@@ -199,7 +199,9 @@ PY
 cp /usr/share/doc/fonts-liberation/copyright "$folder/licenses/Liberation-fonts.txt"
 cp /usr/share/common-licenses/GPL-2 "$folder/licenses/GPL-2.0.txt"
 
-# Every entry dated by the last commit, the same in every time zone.
+# Every entry dated by the last commit, the same in every time zone, and with the same modes
+# under every umask.
+chmod -R u=rwX,go=rX "$stage"
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$stage" && find "$package" | LC_ALL=C sort | TZ=UTC zip -q -X -D -@ "$out/$package.zip")
 
