@@ -39,6 +39,19 @@
 
 namespace {
 
+// Writes `image` as a binary PPM, which compare_print.py reads, without Qt's PPM writer: the Qt
+// of the Windows program is built without it.
+bool SavePpm(const QImage& image, const QString& path) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(QStringLiteral("P6\n%1 %2\n255\n").arg(rgb.width()).arg(rgb.height()).toLatin1());
+  for (int y = 0; y < rgb.height(); ++y) {
+    file.write(reinterpret_cast<const char*>(rgb.constScanLine(y)), qint64{rgb.width()} * 3);
+  }
+  return file.error() == QFileDevice::NoError;
+}
+
 int failures = 0;
 
 void Fail(const QString& what) {
@@ -236,7 +249,7 @@ int Print(const QString& output_dir) {
     return 1;
   }
   const QDir dir(output_dir);
-  if (!client.grab().toImage().save(dir.filePath(QStringLiteral("window.ppm")))) {
+  if (!SavePpm(client.grab().toImage(), dir.filePath(QStringLiteral("window.ppm")))) {
     Fail(QStringLiteral("cannot save the window's image"));
     return 1;
   }
@@ -249,7 +262,7 @@ int Print(const QString& output_dir) {
     texts.push_back(box->text());
     box->setText(QString());
   }
-  client.grab().toImage().save(dir.filePath(QStringLiteral("no-texts.ppm")));
+  SavePpm(client.grab().toImage(), dir.filePath(QStringLiteral("no-texts.ppm")));
   for (qsizetype i = 0; i < boxes.size(); ++i) {
     const QSignalBlocker blocker(boxes[i]);
     boxes[i]->setText(texts[static_cast<std::size_t>(i)]);

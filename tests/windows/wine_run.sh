@@ -12,7 +12,9 @@ if [ "${1:-}" = --restart ]; then
   exec wineserver -w
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml=" # no offer to install Wine's .NET or HTML engines
+# No offer to install Wine's .NET or HTML engines, and no menu entries on the Linux desktop for
+# the shortcuts that the installer under test makes.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -n "${BVN_WINE_SESSION:-}" ] && [ -s "$BVN_WINE_SESSION/display" ]; then
   DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
   export DISPLAY WINEQT_QPA_PLATFORM=windows
