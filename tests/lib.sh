@@ -148,8 +148,8 @@ stand_in_browser() {
 
 # icon_images ICO: the .ico's images, in its order, as WIDTHxHEIGHTxBITS.
 icon_images() {
-  icotool -l "$1" | sed 's/.*--width=\([0-9]*\) --height=\([0-9]*\) --bit-depth=\([0-9]*\).*/\1x\2x\3/' |
-    paste -sd ' '
+  icotool -l "$1" | sed -e 's/.*--width=\([0-9]*\) --height=\([0-9]*\)/\1x\2/' \
+    -e 's/ --bit-depth=\([0-9]*\).*/x\1/' | paste -sd ' '
 }
 
 # check_program_resources FILE ICO PRODUCT_NAME INTERNAL_NAME FILE_NAME VERSION: the resources of

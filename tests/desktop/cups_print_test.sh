@@ -100,7 +100,8 @@ echo "completed: $completed"
 [ "$(printf '%s\n' "$completed" | grep -c "^$queue-")" = 1 ] ||
   fail "expected one completed job, found: $completed"
 job=$(printf '%s\n' "$completed" | sed -n "s/^$queue-\([0-9]*\).*/\1/p")
-grep -qF "[Job $job] Job completed." "$work/log/error_log" || fail "job $job did not complete successfully"
+grep -qF "[Job $job] Job completed." "$work/log/error_log" ||
+  fail "job $job did not complete successfully"
 [ -s "$printout" ] || fail "job $job printed nothing into $printout"
 
 pages=$(pdfinfo "$printout" | sed -n 's/^Pages:[[:space:]]*//p')

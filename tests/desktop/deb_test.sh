@@ -116,8 +116,11 @@ fi
 export QT_QPA_PLATFORM=offscreen
 start_program "$program"
 sleep 2
-kill -0 "$program_pid" ||
-  { status=0; wait "$program_pid" || status=$?; fail "the installed program ended within 2 s (status $status)"; }
+if ! kill -0 "$program_pid"; then
+  status=0
+  wait "$program_pid" || status=$?
+  fail "the installed program ended within 2 s (status $status)"
+fi
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 echo "the installed program started and kept running"

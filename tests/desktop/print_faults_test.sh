@@ -28,7 +28,8 @@ CUPS_SERVER=$silent "$print_check" no-answer ||
 
 for server in 127.0.0.1:1 "$work/no-such.sock"; do
   echo "--- no print service at $server"
-  CUPS_SERVER=$server "$print_check" no-printer || fail "File > Print with no print service at $server"
+  CUPS_SERVER=$server "$print_check" no-printer ||
+    fail "File > Print with no print service at $server"
 done
 
 echo "--- File > Exit while a job waits for the silent service"

@@ -57,7 +57,9 @@ drawn() {
   rm -f "$work"/*.png
   (cd "$work" && timeout 5 weston-screenshooter) || return 1
   shot=$(ls "$work"/*.png | head -n 1)
-  fraction() { convert "$shot" -crop "$place" +repage -colorspace gray "$@" -format '%[fx:mean]' info:; }
+  fraction() {
+    convert "$shot" -crop "$place" +repage -colorspace gray "$@" -format '%[fx:mean]' info:
+  }
   white=$(fraction -threshold 96%)
   dark=$(fraction -negate -threshold 70%)
   awk -v w="$white" -v d="$dark" 'BEGIN { exit !(w >= 0.5 && d >= 0.002 && d <= 0.4) }'
@@ -77,7 +79,8 @@ for platform in wayland "from the session"; do
   [ -n "$place" ] || fail "Weston mapped no window titled '$window_title'"
   echo "window at $place"
   white= dark=
-  wait_for 3 drawn || fail "the window's place does not show it drawn (white ${white:-?}, dark ${dark:-?})"
+  wait_for 3 drawn ||
+    fail "the window's place does not show it drawn (white ${white:-?}, dark ${dark:-?})"
   echo "white $white, dark $dark"
   kill "$program_pid"
   wait "$program_pid" 2> /dev/null

@@ -11,5 +11,6 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/no-screens.json" timeout 3 "$1" \
   2> "$work/stderr" || status=$?
 check_sanitizer_log "$work/stderr"
 # timeout's own status 124: the program was still running after three seconds.
-[ "$status" -eq 124 ] || { cat "$work/stderr"; fail "no screen: the program ended with status $status"; }
+[ "$status" -eq 124 ] ||
+  { cat "$work/stderr"; fail "no screen: the program ended with status $status"; }
 echo "no screen: the program waits for one"
