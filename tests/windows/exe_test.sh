@@ -37,7 +37,9 @@ shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/$product_name.
 msi=$("$runner" winepath -w "$msi")
 "$runner" msiexec /i "$msi" /qn || fail "msiexec /i: status $?"
 [ -f "$installed" ] && [ -f "$shortcut" ] || fail "no program or no shortcut after the install"
-"$runner" uninstaller --list | grep -q "|||$product_name\$" || fail "not among the installed programs"
+# Wine's programs end their lines in CR LF.
+"$runner" uninstaller --list | tr -d '\r' | grep -q "|||$product_name\$" ||
+  fail "not among the installed programs"
 echo "installed: the program, its shortcut and its entry"
 
 started=$(date +%s%N)
