@@ -1,6 +1,7 @@
 #!/bin/sh
 # Regenerates every raster image in this folder from its SVG source (the banner logo, logo.svg,
-# is drawn from its source at run time):
+# has none here: Linux draws it from its source at run time, and the Windows build renders its
+# pictures at build time):
 #   icon.svg, icon-16.svg  -> icons/<size>.png for 16, 32, 48, 64, 128 and 256 pixels
 #                          -> icons/brelvan-unit-converter.ico (32 x 32 and 16 x 16 in 256 colours,
 #                             16 x 16 in 16 colours; then 48 x 48 in true colour with alpha and

@@ -15,7 +15,7 @@ test_packages=(
   python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd cups-filters
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 weston groff-base man-db
   # The core suites on i386 and s390x: Debian's cross compilers, GoogleTest's source, qemu-user.
   g++-i686-linux-gnu g++-s390x-linux-gnu googletest qemu-user

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "ui/entry_box.h"
+#include "ui/fonts.h"
 #include "ui/layout.h"
 
 namespace ui {

@@ -16,6 +16,7 @@
 #include "product.h"
 #include "ui/accessible.h"
 #include "ui/artwork.h"
+#include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/link_label.h"
 #include "ui/maker.h"

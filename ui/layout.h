@@ -1,4 +1,5 @@
-// Where every control of the window stands, in twips, and the fonts and colours it is drawn with.
+// Where every control of the window stands, in twips, and the fonts (their faces are in fonts.h)
+// and colours it is drawn with.
 //
 // Places are written in twips, 1440 to the inch, which keeps them exact for the printout; Qt
 // places widgets in device-independent pixels, 96 to the inch, so 15 twips make one pixel.
@@ -7,12 +8,12 @@
 #define UI_LAYOUT_H_
 
 #include <QColor>
-#include <QFont>
 #include <QRect>
 
 #include <array>
 
 #include "core/units.h"
+#include "ui/fonts.h"
 
 class QWidget;
 
@@ -23,11 +24,6 @@ inline constexpr int kTwipsPerPixel = 15;
 // Twips to device-independent pixels, to the nearest pixel (halves up). Twips are never negative.
 constexpr int Px(int twips) {
   return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-// A font size given in hundredths of a point, as pixels at 96 dots per inch: 825 -> 11.
-constexpr int FontPixels(int hundredths_of_point) {
-  return (hundredths_of_point * 4 + 150) / 300;
 }
 
 // A rectangle in twips, measured from its container's top-left corner.
@@ -44,22 +40,9 @@ QRect ToPixels(const TwipRect& r);
 inline constexpr int kClientWidth = 5865;
 inline constexpr int kClientHeight = 4395;
 
-// Typefaces of the layout, each with look-alikes found on a free desktop. The unit captions are
-// set in a narrow face: at 16 pixels bold a regular one makes "km²=" 38 pixels wide, and its
-// label is 33.
-enum class Face { kSansSerif, kSansSerifNarrow, kArial, kArialNarrow, kArialBlack };
-
-struct FontSpec {
-  Face face;
-  int hundredths_of_point;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-};
-
-QFont MakeFont(const FontSpec& wanted);
-
 inline constexpr FontSpec kDefaultFont{Face::kSansSerif, 825};
+// The unit captions are set in a narrow face: at 16 pixels bold a regular one makes "km²=" 38
+// pixels wide, and its label is 33.
 inline constexpr FontSpec kUnitLabelFont{Face::kSansSerifNarrow, 1200, true};
 
 // The window is a white letterhead with grey lettering, black rules and a blue link, as on its

@@ -12,7 +12,7 @@ if [ -z "${BVN_IN_SESSION:-}" ]; then  # again, inside a private session bus
 fi
 program=$1 client=$2
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../lib.sh"
 for tool in Xvfb dbus-send /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
   command -v "$tool" > /dev/null ||
     fail "$tool is missing: install xvfb, dbus and at-spi2-core"
@@ -25,64 +25,38 @@ python=/usr/bin/python3
 "$python" -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi' ||
   fail "libatspi for Python is missing: install python3-gi and gir1.2-atspi-2.0"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/bvn-a11y.XXXXXX")
-pids=
-cleanup() {
-  for pid in $pids; do kill "$pid" 2> /dev/null || true; done
-  for pid in $pids; do wait "$pid" 2> /dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT HUP
-wait_for() {  # wait_for SECONDS COMMAND...: polls every 0.1 s
-  tries=$(($1 * 10))
-  shift
-  while ! "$@" > /dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ $tries -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
-
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR="$work/run"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-pids="$! $pids"
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_x
 
 # The accessibility bus. Asking for its address before the launcher owns its name would have
 # D-Bus start a second launcher.
 /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 2> "$work/launcher.log" &
-pids="$! $pids"
+track $!
 owned() { dbus-send --bus="$1" --print-reply --dest=org.freedesktop.DBus / \
             org.freedesktop.DBus.NameHasOwner "string:$2" | grep -q 'boolean true'; }
 wait_for 10 owned "$DBUS_SESSION_BUS_ADDRESS" org.a11y.Bus || fail "the AT-SPI bus did not start"
 bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
         org.a11y.Bus.GetAddress | tr -d ' ')
 /usr/libexec/at-spi2-registryd > "$work/registry.log" 2>&1 &
-pids="$! $pids"
+track $!
 wait_for 10 owned "$bus" org.a11y.atspi.Registry || fail "the AT-SPI registry did not start"
 
-cat > "$work/browser" <<BROWSER
-#!/bin/sh
-printf '%s\n' "\$@" >> "$work/opened"
-BROWSER
-chmod +x "$work/browser"
+stand_in_browser
 
 # No print service listens on cups.sock, so File > Print finds no printer.
-env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY BROWSER="$work/browser" \
+env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY \
   XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb \
   CUPS_SERVER="$work/cups.sock" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" \
   > "$work/program.log" 2>&1 &
-pids="$! $pids"
+track $!
 # Orca with speech off and settings of its own. It writes its debug log line by line only to a
 # terminal, so it runs under script(1), which keeps what the terminal shows in orca.log.
 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$work/orca" \
   script -qfec 'exec orca --disable speech --debug-file /dev/stdout' "$work/orca.log" \
   < /dev/null > /dev/null 2>&1 &
-pids="$! $pids"
+track $!
 
 status=0
-"$python" "$client" "$work/opened" "$work/orca.log" || status=$?
+"$python" "$client" "$browser_log" "$work/orca.log" || status=$?
 [ $status -eq 0 ] || { cat "$work/program.log"; fail "the screen reader's view (see above)"; }

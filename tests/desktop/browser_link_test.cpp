@@ -1,9 +1,11 @@
 // A click on the link label asks the real desktop to open the maker's web address: Qt's desktop
-// services hand it to xdg-open, which starts the desktop's browser. Here the browser is a script
-// that records how it was called, set either through $BROWSER or as the desktop's default
-// handler of web addresses in a scratch XDG configuration.
+// services hand it to xdg-open, which starts the desktop's browser. Here the browser is the tests'
+// stand-in, which records each argument it is called with on a line of its log, set either
+// through $BROWSER or as the desktop's default handler of web addresses in a scratch XDG
+// configuration.
 //
-// Runs on an X server (xvfb-run), on Qt's X11 platform: the offscreen platform opens no URLs.
+// Runs through tests/with_x.sh, which gives it an X server and the stand-in browser (BROWSER, and
+// its log in BVN_BROWSER_LOG), on Qt's X11 platform: the offscreen platform opens no URLs.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -27,18 +29,7 @@ class BrowserLinkTest : public ::testing::Test {
     ASSERT_TRUE(scratch_.isValid());
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
         << "xdg-open is missing: install xdg-utils";
-    log_ = scratch_.filePath(QStringLiteral("browser.log"));
-    browser_ = scratch_.filePath(QStringLiteral("record-browser"));
-    QFile script(browser_);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\n"
-                                "# One line per call with the argument count, then each argument.\n"
-                                "{ printf 'call %d\\n' \"$#\"; for a in \"$@\"; do printf "
-                                "'[%s]\\n' \"$a\"; done; } >> '%1'\n")
-                     .arg(log_)
-                     .toUtf8());
-    script.close();
-    ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QFile::remove(Log());
 
     // A desktop of no particular kind, with nothing of the user's configuration.
     for (const char* name :
@@ -55,7 +46,8 @@ class BrowserLinkTest : public ::testing::Test {
   }
 
   // Clicks the link label of a new window, then waits for the browser to be called and a while
-  // longer for any second call. Returns what the browser recorded.
+  // longer for any second call. Returns what the browser recorded: one call with the address
+  // alone is one line.
   QString ClickLinkAndRecord() {
     Form1 form;
     form.show();
@@ -67,27 +59,29 @@ class BrowserLinkTest : public ::testing::Test {
     }
     EXPECT_EQ(link->text(), Address() + QLatin1Char(' '));
     QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
-    if (!QTest::qWaitFor([this] { return QFile::exists(log_); }, 10000)) {
+    if (!QTest::qWaitFor([] { return QFile::exists(Log()); }, 10000)) {
       ADD_FAILURE() << "the browser was not started within 10 s";
       return {};
     }
     QTest::qWait(1500);  // time for a second call, which must not come
-    QFile log(log_);
+    QFile log(Log());
     if (!log.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(log.readAll());
   }
 
   static QString Address() { return QString::fromLatin1(ui::kWebAddress); }
+  static QString Log() { return qEnvironmentVariable("BVN_BROWSER_LOG"); }
 
   QTemporaryDir scratch_;
-  QString log_;
-  QString browser_;
 };
+
+// The stand-in browser, taken before the tests clear BROWSER.
+QString browser;
 
 // With no handler configured for web addresses, xdg-open hands them to $BROWSER.
 TEST_F(BrowserLinkTest, OpensTheAddressInTheBrowserNamedByBROWSER) {
-  qputenv("BROWSER", browser_.toUtf8());
-  EXPECT_EQ(ClickLinkAndRecord(), QStringLiteral("call 1\n[%1]\n").arg(Address()));
+  qputenv("BROWSER", browser.toUtf8());
+  EXPECT_EQ(ClickLinkAndRecord(), Address() + QLatin1Char('\n'));
 }
 
 // On a desktop, xdg-open asks the XDG configuration for the handler of http addresses.
@@ -96,7 +90,7 @@ TEST_F(BrowserLinkTest, OpensTheAddressInTheDesktopsDefaultBrowser) {
   ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
   entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Recording browser\n"
                              "Exec=%1 %u\nMimeType=x-scheme-handler/http;x-scheme-handler/https;\n")
-                  .arg(browser_)
+                  .arg(browser)
                   .toUtf8());
   entry.close();
   QFile mimeapps(scratch_.filePath(QStringLiteral("config/mimeapps.list")));
@@ -106,14 +100,17 @@ TEST_F(BrowserLinkTest, OpensTheAddressInTheDesktopsDefaultBrowser) {
       "x-scheme-handler/http=record-browser.desktop\n"
       "x-scheme-handler/https=record-browser.desktop\n");
   mimeapps.close();
-  EXPECT_EQ(ClickLinkAndRecord(), QStringLiteral("call 1\n[%1]\n").arg(Address()));
+  EXPECT_EQ(ClickLinkAndRecord(), Address() + QLatin1Char('\n'));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-    std::fprintf(stderr, "FAIL: no X display; run this test under xvfb-run\n");
+  browser = qEnvironmentVariable("BROWSER");
+  if (qEnvironmentVariableIsEmpty("DISPLAY") || browser.isEmpty() ||
+      qEnvironmentVariableIsEmpty("BVN_BROWSER_LOG")) {
+    std::fprintf(stderr,
+                 "FAIL: no X display or stand-in browser; run this test through with_x.sh\n");
     return 1;
   }
   qputenv("QT_QPA_PLATFORM", "xcb");

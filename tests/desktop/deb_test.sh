@@ -7,15 +7,27 @@
 # installs the package, starts the installed program headless, asks its --version and manual
 # page, and removes the package again.
 #
-# In CI (CI=true) and as root the package goes into the system with dpkg -i, where its
-# autopkgtests run, and out with dpkg -r; elsewhere, or when a copy is installed already, it is
-# unpacked into a scratch root instead.
+# In CI (CI=true) the package goes into the system with dpkg -i, as root or through sudo, where
+# its autopkgtests run, and out with dpkg -r; there, without root or sudo, the test is skipped.
+# Elsewhere, or when a copy is installed already, it is unpacked into a scratch root instead.
 #
 # deb_test.sh SOURCE_DIR SCRATCH_DIR PACKAGE VERSION APP_ID
 set -eu
 source=$1 scratch=$2 package=$3 version=$4 app_id=$5
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../lib.sh"
+
+installed() { dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; }
+system=false
+if [ "${CI:-}" != true ]; then
+  echo "not in CI (CI=true): the package will be unpacked into a scratch root, not installed"
+elif installed; then
+  echo "$package is installed already; unpacking into a scratch root instead"
+else
+  need_root "installing the package with dpkg -i"
+  system=true
+  at_exit "installed && $as_root dpkg -r $package"
+fi
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -76,30 +88,14 @@ grep -q "date=\"$date\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail
 unexpected=$(grep -v -e '/$' -e '^\./usr/bin/' -e '^\./usr/share/' "$scratch/contents" || true)
 [ -z "$unexpected" ] || fail "the package holds files outside /usr/bin and /usr/share: $unexpected"
 
-system=false
-if [ "$(id -u)" = 0 ] && [ "${CI:-}" = true ]; then
-  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-    echo "$package is installed already; unpacking into a scratch root instead"
-  else
-    system=true
-  fi
-fi
-
-program_pid=
-cleanup() {
-  [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-  if $system && dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-    dpkg -r "$package" > /dev/null 2>&1 || true
-  fi
-}
-trap cleanup EXIT
-
 if $system; then
-  dpkg -i "$deb" > "$scratch/dpkg-i.log" 2>&1 || { cat "$scratch/dpkg-i.log"; fail "dpkg -i failed"; }
+  $as_root dpkg -i "$deb" > "$scratch/dpkg-i.log" 2>&1 ||
+    { cat "$scratch/dpkg-i.log"; fail "dpkg -i failed"; }
   root=
   dpkg -L "$package" | grep -qxF "/usr/share/applications/$app_id.desktop" ||
     fail "dpkg -L does not list the desktop entry"
-  autopkgtest --no-built-binaries "$scratch/first/src/" -- null > "$scratch/autopkgtest.log" 2>&1 ||
+  $as_root autopkgtest --no-built-binaries "$scratch/first/src/" -- null \
+    > "$scratch/autopkgtest.log" 2>&1 ||
     { cat "$scratch/autopkgtest.log"; fail "autopkgtest"; }
   sed -n '/@@@ summary/,$p' "$scratch/autopkgtest.log"
 fi
@@ -117,28 +113,24 @@ if $system; then
 fi
 
 # Headless start: it must still be running after 2 s, having shown no error.
-QT_QPA_PLATFORM=offscreen "$program" > "$scratch/program.log" 2>&1 &
-program_pid=$!
+export QT_QPA_PLATFORM=offscreen
+start_program "$program"
 sleep 2
-if ! kill -0 "$program_pid" 2>/dev/null; then
+if ! kill -0 "$program_pid"; then
   status=0
   wait "$program_pid" || status=$?
-  program_pid=
-  cat "$scratch/program.log"
   fail "the installed program ended within 2 s (status $status)"
 fi
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
-program_pid=
 echo "the installed program started and kept running"
 
 if $system; then
-  dpkg -r "$package" > "$scratch/dpkg-r.log" 2>&1 || { cat "$scratch/dpkg-r.log"; fail "dpkg -r failed"; }
+  $as_root dpkg -r "$package" > "$scratch/dpkg-r.log" 2>&1 ||
+    { cat "$scratch/dpkg-r.log"; fail "dpkg -r failed"; }
   [ ! -e "/usr/bin/$package" ] || fail "/usr/bin/$package is still there after dpkg -r"
   [ ! -e "/usr/share/applications/$app_id.desktop" ] || fail "the desktop entry outlived dpkg -r"
-  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-    fail "$package is still installed after dpkg -r"
-  fi
+  ! installed || fail "$package is still installed after dpkg -r"
   echo "installed with dpkg -i and removed with dpkg -r"
 fi
 rm -rf "$scratch"

@@ -7,7 +7,7 @@
 set -eu
 resources=$1 scratch=$2
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../lib.sh"
 
 [ "$(identify -format '%m %wx%h' "$resources/logo.svg")" = "SVG 150x75" ] ||
   fail "logo.svg is not drawn 150 x 75"

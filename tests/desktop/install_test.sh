@@ -7,7 +7,7 @@
 set -eu
 build=$1 scratch=$2 app_id=$3 executable=$4 product_name=$5 version=$6 sizes=$7
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../lib.sh"
 
 rm -rf "$scratch"
 mkdir -p "$scratch"

@@ -7,31 +7,14 @@
 # wayland_test.sh PROGRAM
 set -u
 program=$1
-title="Brelvan, Inc. Unit Converter (http://www.brelvan.example/)"
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -z "${work:-}" ] || { tail -n 20 "$work/weston.log"; cat "$work/program.log"; } >&2 2>/dev/null
-  exit 1
-}
-for tool in weston weston-screenshooter weston-debug convert; do
-  command -v "$tool" > /dev/null || fail "$tool is missing: install weston and imagemagick"
-done
+. "$(dirname "$0")/../lib.sh"
+needs "weston and imagemagick" weston weston-screenshooter weston-debug convert
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so > /dev/null 2>&1 ||
   fail "Qt's Wayland platform is missing: install qt6-wayland"
 
 # A short path: a socket's path may not be longer than 108 bytes.
-work=$(mktemp -d /tmp/bvn-wl.XXXXXX)
-chmod 700 "$work"
-weston_pid= program_pid=
-cleanup() {
-  [ -z "$program_pid" ] || { kill "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null; }
-  [ -z "$weston_pid" ] || { kill "$weston_pid" 2>/dev/null; wait "$weston_pid" 2>/dev/null; }
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
+runtime=$(mktemp -d /tmp/bvn-wl.XXXXXX)
+at_exit "rm -rf '$runtime'"
 # No animations, panel or fading: the first frame shows the window as it is drawn.
 cat > "$work/weston.ini" <<'INI'
 [core]
@@ -48,64 +31,58 @@ locking=false
 [input-method]
 path=
 INI
-export XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY=bvn-wayland
+export XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=bvn-wayland
 unset DISPLAY
 # The screenshooter and the scene graph need Weston's debug protocol.
 weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
   --socket="$WAYLAND_DISPLAY" --idle-time=0 --config="$work/weston.ini" \
   --shell=desktop-shell.so --debug --log="$work/weston.log" > /dev/null 2>&1 &
-weston_pid=$!
-tries=0
-until [ -S "$work/$WAYLAND_DISPLAY" ]; do
-  tries=$((tries + 1))
-  [ $tries -le 200 ] && kill -0 "$weston_pid" 2>/dev/null || fail "Weston did not start"
-  sleep 0.05
-done
+track $!
+show_on_failure "$work/weston.log"
+wait_for 10 test -S "$runtime/$WAYLAND_DISPLAY" || fail "Weston did not start"
+
+# The compositor maps a window once the program has committed a drawn buffer for it: $place,
+# where it stands. Polling stops early when the program has ended.
+mapped() {
+  kill -0 "$program_pid" || return 0
+  timeout 2 weston-debug scene-graph > "$work/scene.txt" 2> /dev/null
+  place=$(awk -v t="top-level window '$window_title'" '
+    index($0, t) { hit = 1; next }
+    hit && /opaque: \(/ { gsub(/[\[\]():,>-]+/, " "); print $4 - $2 "x" $5 - $3 "+" $2 "+" $3; exit }
+    hit && /View [0-9]+|^Layer/ { exit }' "$work/scene.txt")
+  [ -n "$place" ]
+}
+# The window's place on a screenshot is mostly white and holds some dark text.
+drawn() {
+  rm -f "$work"/*.png
+  (cd "$work" && timeout 5 weston-screenshooter) || return 1
+  shot=$(ls "$work"/*.png | head -n 1)
+  fraction() {
+    convert "$shot" -crop "$place" +repage -colorspace gray "$@" -format '%[fx:mean]' info:
+  }
+  white=$(fraction -threshold 96%)
+  dark=$(fraction -negate -threshold 70%)
+  awk -v w="$white" -v d="$dark" 'BEGIN { exit !(w >= 0.5 && d >= 0.002 && d <= 0.4) }'
+}
 
 for platform in wayland "from the session"; do
   echo "--- platform: $platform"
   if [ "$platform" = wayland ]; then
-    QT_QPA_PLATFORM=wayland "$program" > "$work/program.log" 2>&1 &
+    export QT_QPA_PLATFORM=wayland
   else
-    env -u QT_QPA_PLATFORM "$program" > "$work/program.log" 2>&1 &
+    unset QT_QPA_PLATFORM
   fi
-  program_pid=$!
-
-  # The compositor maps a window once the program has committed a drawn buffer for it.
   place=
-  tries=0
-  while [ -z "$place" ]; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || fail "Weston mapped no window titled '$title'"
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
-    timeout 2 weston-debug scene-graph > "$work/scene.txt" 2>/dev/null
-    place=$(awk -v t="top-level window '$title'" '
-      index($0, t) { hit = 1; next }
-      hit && /opaque: \(/ { gsub(/[\[\]():,>-]+/, " "); print $4 - $2 "x" $5 - $3 "+" $2 "+" $3; exit }
-      hit && /View [0-9]+|^Layer/ { exit }' "$work/scene.txt")
-    [ -n "$place" ] || sleep 0.1
-  done
+  start_program "$program"
+  wait_for 10 mapped
+  kill -0 "$program_pid" || fail "the program ended"
+  [ -n "$place" ] || fail "Weston mapped no window titled '$window_title'"
   echo "window at $place"
-
-  drawn=false
-  for try in 1 2 3 4 5; do
-    rm -f "$work"/*.png
-    (cd "$work" && timeout 5 weston-screenshooter > /dev/null 2>&1) || fail "weston-screenshooter failed"
-    shot=$(ls "$work"/*.png 2>/dev/null | head -n 1)
-    [ -n "$shot" ] || fail "no screenshot"
-    fraction() { convert "$shot" -crop "$place" +repage -colorspace gray "$@" -format '%[fx:mean]' info:; }
-    white=$(fraction -threshold 96%)
-    dark=$(fraction -negate -threshold 70%)
-    echo "white $white, dark $dark"
-    if awk -v w="$white" -v d="$dark" 'BEGIN { exit !(w >= 0.5 && d >= 0.002 && d <= 0.4) }'; then
-      drawn=true
-      break
-    fi
-    sleep 0.3
-  done
-  $drawn || fail "the window's place does not show it drawn"
+  white= dark=
+  wait_for 3 drawn ||
+    fail "the window's place does not show it drawn (white ${white:-?}, dark ${dark:-?})"
+  echo "white $white, dark $dark"
   kill "$program_pid"
-  wait "$program_pid" 2>/dev/null
-  program_pid=
+  wait "$program_pid" 2> /dev/null
 done
 echo "the window opens and is drawn on Wayland"

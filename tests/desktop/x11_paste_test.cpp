@@ -1,7 +1,8 @@
 // X11's middle-button paste of the primary selection goes into a box as a paste does: whole,
 // converted from the active box, or, when longer than a box holds, not at all.
 //
-// Runs on an X server (xvfb-run), on Qt's X11 platform: the offscreen platform has no selection.
+// Runs on an X server of its own (tests/with_x.sh), on Qt's X11 platform: the offscreen platform
+// has no selection.
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>

@@ -6,13 +6,11 @@
 # Usage: command_line_test.sh <program> <version>
 set -u
 program=$1 version=$2 name=$(basename "$1")
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../lib.sh"
 run() {
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${BVN_TEST_RUNNER:+"$BVN_TEST_RUNNER"} \
     "$program" "$@" > out 2> err
 }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 cd "$work"
 
 for option in --version -v; do

@@ -4,17 +4,13 @@
 # screens, stands in for such a display.
 # Usage: no_screen_test.sh <program>
 set -u
-program=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../lib.sh"
 printf '{"screens": []}\n' > "$work/no-screens.json"
 status=0
-QT_QPA_PLATFORM="offscreen:configfile=$work/no-screens.json" timeout 3 "$program" \
+QT_QPA_PLATFORM="offscreen:configfile=$work/no-screens.json" timeout 3 "$1" \
   2> "$work/stderr" || status=$?
+check_sanitizer_log "$work/stderr"
 # timeout's own status 124: the program was still running after three seconds.
-if [ "$status" -ne 124 ] || grep -qE 'ERROR: (LeakSanitizer|AddressSanitizer)|runtime error' "$work/stderr"; then
-  cat "$work/stderr"
-  echo "no screen: the program ended with status $status"
-  exit 1
-fi
+[ "$status" -eq 124 ] ||
+  { cat "$work/stderr"; fail "no screen: the program ended with status $status"; }
 echo "no screen: the program waits for one"

@@ -23,6 +23,7 @@
 #include <cmath>
 #include <vector>
 
+#include "product.h"
 #include "ui/maker.h"
 #include "ui/printing.h"
 #include "ui_test_support.h"
@@ -31,6 +32,8 @@ namespace {
 
 using uitest::Box;
 using uitest::Type;
+
+const QString kAddress = QString::fromLatin1(ui::kWebAddress);
 
 class MenusTest : public ::testing::Test {
  protected:
@@ -53,11 +56,11 @@ TEST_F(MenusTest, AboutBoxHasTitleAndTwoLines) {
   ASSERT_EQ(2, lines.size());
   EXPECT_FALSE(lines[0].contains('\n') || lines[0].contains('\r'));
   EXPECT_FALSE(lines[1].contains('\n') || lines[1].contains('\r'));
-  EXPECT_TRUE(lines[0].contains("BVN Unit Converter 1.00")) << lines[0].toStdString();
+  const QString product = QStringLiteral("%1 %2").arg(product::kProductName, product::kVersion);
+  EXPECT_TRUE(lines[0].contains(product)) << lines[0].toStdString();
   EXPECT_TRUE(lines[0].contains("@brelvan.example)")) << lines[0].toStdString();
   EXPECT_TRUE(lines[1].contains(QChar(0x00A9)));
-  EXPECT_TRUE(lines[1].endsWith(QString("(http://www.brelvan.example/)") + kDisclaimer))
-      << lines[1].toStdString();
+  EXPECT_TRUE(lines[1].endsWith("(" + kAddress + ")" + kDisclaimer)) << lines[1].toStdString();
 }
 
 // The real message box: modal, titled "About", one OK button, no icon.
@@ -318,7 +321,7 @@ TEST_F(MenusTest, EachClickOpensTheAddressOnce) {
   ASSERT_TRUE(uitest::ShowActive(form));
   QTest::mouseClick(Link(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
   ASSERT_EQ(1u, platform.opened.size());
-  EXPECT_EQ(QUrl("http://www.brelvan.example/"), platform.opened[0]);
+  EXPECT_EQ(QUrl(kAddress), platform.opened[0]);
   EXPECT_FALSE(platform.opened[0].toString().endsWith(' '));
   EXPECT_TRUE(Link()->text().endsWith(' '));
 
@@ -366,7 +369,7 @@ TEST(DesktopLayer, ClickOpensTheAddressThroughDesktopServices) {
   }
   QDesktopServices::unsetUrlHandler("http");
   ASSERT_EQ(1u, catcher.urls.size());
-  EXPECT_EQ("http://www.brelvan.example/", catcher.urls[0].toString());
+  EXPECT_EQ(kAddress, catcher.urls[0].toString());
 }
 
 }  // namespace
