@@ -47,17 +47,10 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/bvn-unit-converter
 for target in i386:i686-linux-gnu s390x:s390x-linux-gnu; do
   preset=${target%%:*}
   toolchain=$PWD/cmake/${target#*:}.cmake
-  key=$(dpkg-query -W -f='${Version}' googletest | cat - "$toolchain" | sha256sum | cut -c1-12)
+  key=$(dpkg-query -W -f='${Version}' googletest | cat - "$toolchain" cmake/debian-cross.cmake |
+    sha256sum | cut -c1-12)
   export BVN_CROSS_GOOGLETEST=$cache/googletest-$preset-$key
-  if [ ! -f "$BVN_CROSS_GOOGLETEST/.complete" ]; then
-    work=$(mktemp -d)
-    cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
-      -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$BVN_CROSS_GOOGLETEST" >/dev/null
-    cmake --build "$work" -j "$jobs" >/dev/null
-    cmake --install "$work" >/dev/null
-    rm -rf "$work"
-    touch "$BVN_CROSS_GOOGLETEST/.complete"
-  fi
+  tools/build-googletest.sh "$toolchain" "$BVN_CROSS_GOOGLETEST" "$jobs"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
   run_ctest --preset "$preset" -j "$jobs"

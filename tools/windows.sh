@@ -127,20 +127,9 @@ own_qt_licences() {
   echo "$licences"
 }
 
-# GoogleTest for the Windows builds of the tests, from Debian's googletest source.
-build_googletest() {
-  local work=$cache/googletest-build
-  rm -rf "$work" "$googletest_prefix"
-  cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$googletest_prefix" >/dev/null
-  cmake --build "$work" -j "$jobs" >/dev/null
-  cmake --install "$work" >/dev/null
-  rm -rf "$work"
-  touch "$googletest_prefix/.complete"
-}
-
 [ -n "${BVN_WINDOWS_QT:-}" ] || [ -f "$qt_prefix/.complete" ] || build_qt
-[ -f "$googletest_prefix/.complete" ] || build_googletest
+# GoogleTest for the Windows builds of the tests.
+tools/build-googletest.sh "$toolchain" "$googletest_prefix" "$jobs"
 
 # The program and the tests.
 export BVN_WINDOWS_PREFIX="$qt_prefix;$googletest_prefix"
