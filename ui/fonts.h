@@ -23,7 +23,8 @@ struct FontSpec {
   bool underline = false;
 };
 
-// The font for a spec, in the first of the face's look-alikes the system has, sized in pixels.
+// The font a FontSpec asks for, in the first of the face's look-alikes the system has, sized in
+// pixels.
 //   MakeFont({Face::kArial, 825, true}) -> Liberation Sans, 11 pixels, bold
 QFont MakeFont(const FontSpec& wanted);
 
