@@ -105,12 +105,13 @@ start_program() {
 }
 
 # wait_for_window [SECONDS]: waits, 30 s unless told, for the program's window to be shown on the
-# X server; $window is its id.
-wait_for_window() {
-  window=$(timeout "${1:-30}" xdotool search --sync --onlyvisible --name "^${window_title%% (*}" |
-    head -n 1)
-  [ -n "$window" ] || fail "the window never appeared"
+# X server; $window is its id. A search again and again, rather than xdotool's --sync, which
+# gives up when a window it looks at vanishes meanwhile (X's BadWindow).
+find_window() {
+  window=$(xdotool search --onlyvisible --name "^${window_title%% (*}" 2> /dev/null | head -n 1)
+  [ -n "$window" ]
 }
+wait_for_window() { wait_for "${1:-30}" find_window || fail "the window never appeared"; }
 
 # file_exit [SECONDS]: File > Exit must end the program within SECONDS (30 unless told), with
 # status 0 and, in a sanitizer build, no report.

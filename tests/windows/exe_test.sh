@@ -35,6 +35,8 @@ folder() { "$runner" winepath -u "$("$runner" cmd /c echo "%$1%" | tr -d '\r')";
 installed="$(folder LOCALAPPDATA)/Programs/$product_name/$file_name"
 shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/$product_name.lnk"
 msi=$("$runner" winepath -w "$msi")
+# Whatever happens, the next run starts from a prefix without the program.
+at_exit "'$runner' msiexec /x '$msi' /qn"
 "$runner" msiexec /i "$msi" /qn || fail "msiexec /i: status $?"
 [ -f "$installed" ] && [ -f "$shortcut" ] || fail "no program or no shortcut after the install"
 # Wine's programs end their lines in CR LF.
