@@ -5,12 +5,16 @@
 # Wine hands Qt no variable whose name starts with QT_, but passes WINEQT_... on as QT_...
 # Usage: wine_run.sh PROGRAM.exe [ARGUMENT...]
 #        wine_run.sh --restart    ends every program of the Wine prefix, for a fresh start
+#        wine_run.sh --stay       keeps Wine's server running until --restart
 set -eu
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/bvn-unit-converter/wine}"
-if [ "${1:-}" = --restart ]; then
-  wineserver -k 2>/dev/null || true
-  exec wineserver -w
-fi
+case "${1:-}" in
+  --restart)
+    wineserver -k 2>/dev/null || true
+    exec wineserver -w
+    ;;
+  --stay) exec wineserver -p ;;
+esac
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No offer to install Wine's .NET or HTML engines, and no menu entries on the Linux desktop for
 # the shortcuts that the installer under test makes.
@@ -19,14 +23,14 @@ if [ -n "${BVN_WINE_SESSION:-}" ] && [ -s "$BVN_WINE_SESSION/display" ]; then
   DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
   export DISPLAY WINEQT_QPA_PLATFORM=windows
 fi
-# The Wine prefix is made ready once, whoever comes first. A program that crashes in it ends at
+# The Wine prefix is made ready once, whoever comes first; Wine makes it with the first program
+# that runs in it. A program that crashes in it ends at
 # once with an error status: Wine's debugger would show a crash dialog on the X server and hold
 # the test until its time is up.
 if [ ! -f "$WINEPREFIX/.bvn-ready" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   flock "$WINEPREFIX.lock" sh -c '
     [ ! -f "$WINEPREFIX/.bvn-ready" ] || exit 0
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init
     key="HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
     wine reg add "$key" /v Auto /d 1 /f && wine reg add "$key" /v Debugger /d "" /f &&
       touch "$WINEPREFIX/.bvn-ready"' >/dev/null 2>&1
