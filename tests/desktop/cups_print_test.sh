@@ -144,5 +144,4 @@ if [ -n "${BVN_TEST_RUNNER:-}" ]; then
   wait $printing || { cat "$work/log/file.out"; fail "File > Print to a printer on FILE:"; }
   [ "$(head -c 4 "$saved")" = "%!PS" ] || fail "Wine's driver wrote no PostScript into $saved"
   echo "saved through the window's dialog: $(wc -c < "$saved") bytes of PostScript"
-  port "CUPS:$queue"
 fi
