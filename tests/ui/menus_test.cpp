@@ -248,8 +248,8 @@ TEST(PrintJobs, HungServiceNeverHoldsTheEventLoop) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !jobs.waiting(); }, 5000));
   EXPECT_EQ(ui::PrintJobs::Outcome::NoPrinter, outcomes.back());
 
-  // A printer that asks where to save: its time runs from the choice of a file, however long
-  // the dialog was open, and the job is given up once, after that time.
+  // A printer that asks where to save: its time stops while the dialog is open, however long,
+  // and runs afresh from the choice of a file; the job is given up once, after that time.
   platform.SetPdfPath("/nonexistent/folder/printer.pdf");
   platform.asked_suffix = ".prn";
   platform.save_answer = "/nonexistent/folder/chosen.prn";
@@ -265,7 +265,7 @@ TEST(PrintJobs, HungServiceNeverHoldsTheEventLoop) {
 
 // A printer that asks where to save, and what happens while its dialog is open: the file chosen
 // is printed on the printer that asked, whichever printer is the default by then.
-TEST_F(MenusTest, AskingPrinterKeepsTheJobAcrossTheDialog) {
+TEST(PrintJobs, AskingPrinterKeepsTheJobAcrossTheDialog) {
   struct Case {
     const char* what;
     bool dialog_fails;
