@@ -192,6 +192,9 @@ void Form1::TellPrintOutcome(ui::PrintJobs::Outcome outcome) {
     case Outcome::Busy:
       text = QStringLiteral("The window is still being printed. Try again when it is done.");
       break;
+    case Outcome::PrinterGone:
+      text = QStringLiteral("The printer is no longer installed.");
+      break;
   }
   Tell(QString::fromUtf8(product::kProductName), text);
 }

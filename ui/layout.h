@@ -41,8 +41,9 @@ inline constexpr int kClientWidth = 5865;
 inline constexpr int kClientHeight = 4395;
 
 inline constexpr FontSpec kDefaultFont{Face::kSansSerif, 825};
-// The unit captions are set in a narrow face: at 16 pixels bold a regular one makes "km²=" 38
-// pixels wide, and its label is 33.
+// The unit captions are set in a narrow face so that each fits its label: at 16 pixels bold,
+// Liberation Sans makes "km²=" and "cm²=" 38 pixels wide, and their labels are 33; Liberation
+// Sans Narrow makes them 31.
 inline constexpr FontSpec kUnitLabelFont{Face::kSansSerifNarrow, 1200, true};
 
 // The window is a white letterhead with grey lettering, black rules and a blue link, as on its

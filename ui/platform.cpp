@@ -24,20 +24,31 @@ class DesktopPlatform final : public Platform {
   }
 
   std::unique_ptr<QPrinter> DefaultPrinter() override {
-    PreparePrintThread();
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    PreparePrintThread();  // Qt set up its dialog here if this was its first look
-    if (info.isNull()) return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    return PrinterOf([] { return QPrinterInfo::defaultPrinter(); });
+  }
+
+  std::unique_ptr<QPrinter> InstalledPrinter(const QString& name) override {
+    return PrinterOf([&name] { return QPrinterInfo::printerInfo(name); });
   }
 
   std::optional<PrintFileType> AskedFileType(const QPrinter& printer) override {
     return FileTypeAskedBy(printer.printerName());
   }
 
-  QString AskWhereToSave(QWidget* owner, const QString& proposed,
-                         const PrintFileType& type) override {
+  SaveChoice AskWhereToSave(QWidget* owner, const QString& proposed,
+                            const PrintFileType& type) override {
     return SaveDialog(owner, proposed, type);
+  }
+
+ private:
+  // The printer that `look_up` finds, or nothing; a null QPrinterInfo would make a PDF writer.
+  template <typename LookUp>
+  static std::unique_ptr<QPrinter> PrinterOf(const LookUp& look_up) {
+    PreparePrintThread();
+    const QPrinterInfo info = look_up();
+    PreparePrintThread();  // Qt set up its dialog here if this was its first look
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   }
 };
 

@@ -3,11 +3,12 @@
 #ifndef UI_PLATFORM_H_
 #define UI_PLATFORM_H_
 
+#include <QString>
+
 #include <memory>
 #include <optional>
 
 class QPrinter;
-class QString;
 class QUrl;
 class QWidget;
 
@@ -17,6 +18,17 @@ namespace ui {
 struct PrintFileType {
   const char* suffix;  // with its dot: ".pdf"
   const char* name;    // as the save dialog lists it: "PDF document"
+};
+
+// How a save dialog ended.
+struct SaveChoice {
+  enum class Ending {
+    Chosen,     // `file` holds the whole path chosen
+    Cancelled,  // the user closed it without a file
+    Failed,     // no dialog could be opened
+  };
+  Ending ending;
+  QString file;
 };
 
 class Platform {
@@ -31,13 +43,16 @@ class Platform {
   // The system's default printer, or nothing when none is installed. Called on a print thread,
   // never the window's: it may block for as long as the print service takes to answer.
   virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
+  // The installed printer of that name, or nothing when there is none of that name any more.
+  // Called on a print thread, as DefaultPrinter is.
+  virtual std::unique_ptr<QPrinter> InstalledPrinter(const QString& name) = 0;
   // The file `printer`, from DefaultPrinter, would ask for when its job starts, or nothing when
   // it prints without asking. Called on the same print thread.
   virtual std::optional<PrintFileType> AskedFileType(const QPrinter& printer) = 0;
   // A modal save dialog owned by `owner`, offering the file `proposed` (a whole path) of `type`
-  // and asking before it replaces a file: the file chosen, or an empty text when cancelled.
-  virtual QString AskWhereToSave(QWidget* owner, const QString& proposed,
-                                 const PrintFileType& type) = 0;
+  // and asking before it replaces a file.
+  virtual SaveChoice AskWhereToSave(QWidget* owner, const QString& proposed,
+                                    const PrintFileType& type) = 0;
 };
 
 // The desktop itself: Qt's desktop services, message boxes and printers.

@@ -3,9 +3,13 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include "ui/print_system_windows.h"
+
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -13,7 +17,6 @@
 #include <vector>
 
 #include "ui/print_system.h"
-#include "ui/printing.h"
 
 namespace ui {
 
@@ -32,7 +35,39 @@ void Listen(QtMsgType type, const QMessageLogContext& context, const QString& me
   if (const QtMessageHandler next = passed_on.load()) next(type, context, message);
 }
 
+// Ports whose printers ask for a file inside StartDoc: FILE: is the spooler's port for printing
+// to a file, PORTPROMPT: the port of Windows' own PDF and XPS printers.
+constexpr std::array kAskingPorts = {"FILE:", "PORTPROMPT:"};
+
+struct DriverFile {
+  const char* driver;
+  PrintFileType type;
+};
+// What the drivers that write documents write. The XPS Document Writer of Windows 8 and later
+// writes OpenXPS, which Windows opens as .oxps; Windows 7's driver, still found on some PCs,
+// wrote XPS.
+constexpr std::array<DriverFile, 3> kDriverFiles = {{
+    {"Microsoft Print To PDF", {".pdf", "PDF document"}},
+    {"Microsoft XPS Document Writer v4", {".oxps", "OpenXPS document"}},
+    {"Microsoft XPS Document Writer", {".xps", "XPS document"}},
+}};
+// Any other driver's file holds what it would have sent to the printer.
+constexpr PrintFileType kPrinterFile = {".prn", "Printer file"};
+
 }  // namespace
+
+std::optional<PrintFileType> FileTypeAskedOn(const QString& port, const QString& driver) {
+  const auto is = [](const QString& text, const char* name) {
+    return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+  };
+  if (std::none_of(kAskingPorts.begin(), kAskingPorts.end(),
+                   [&](const char* asking) { return is(port, asking); })) {
+    return std::nullopt;
+  }
+  const auto known = std::find_if(kDriverFiles.begin(), kDriverFiles.end(),
+                                  [&](const DriverFile& file) { return is(driver, file.driver); });
+  return known != kDriverFiles.end() ? known->type : kPrinterFile;
+}
 
 // Qt's printing on Windows sets up no password dialog of its own: the spooler asks for a network
 // printer's credentials itself. The thread starts to listen, with nothing heard yet.

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -62,40 +61,24 @@ PrintThread& TheThread() {
   return *thread;
 }
 
-// Ports whose printers ask for a file inside StartDoc: FILE: is the spooler's port for printing
-// to a file, PORTPROMPT: the port of Windows' own PDF and XPS printers.
-constexpr std::array kAskingPorts = {"FILE:", "PORTPROMPT:"};
+}  // namespace
 
-struct DriverFile {
-  const char* driver;
-  PrintFileType type;
-};
-// What the drivers that write documents write. The XPS Document Writer of Windows 8 and later
-// writes OpenXPS, which Windows opens as .oxps; Windows 7's driver, still found on some PCs,
-// wrote XPS.
-constexpr std::array<DriverFile, 3> kDriverFiles = {{
-    {"Microsoft Print To PDF", {".pdf", "PDF document"}},
-    {"Microsoft XPS Document Writer v4", {".oxps", "OpenXPS document"}},
-    {"Microsoft XPS Document Writer", {".xps", "XPS document"}},
-}};
-// Any other driver's file holds what it would have sent to the printer.
-constexpr PrintFileType kPrinterFile = {".prn", "Printer file"};
-
-// Prints on the default printer, into `output_file` when one is given. Without one, a printer
-// that asks where to save starts no job and brings back what it asks for.
-std::variant<PrintJobs::Outcome, PrintFileType> PrintPicture(Platform& platform,
-                                                             const QPicture& page, QSize size,
-                                                             const QString& document_name,
-                                                             const QString& output_file) {
-  const std::unique_ptr<QPrinter> printer = platform.DefaultPrinter();
-  if (!printer) return PrintJobs::Outcome::NoPrinter;
-  if (output_file.isEmpty()) {
-    if (const std::optional<PrintFileType> asked = platform.AskedFileType(*printer)) return *asked;
+PrintJobs::ThreadAnswer PrintJobs::PrintPicture(Platform& platform, const QPicture& page,
+                                                QSize size, const QString& document_name,
+                                                const std::optional<FileJob>& into_file) {
+  // Into a file, the job goes to the printer that asked for it, whichever is the default now.
+  const std::unique_ptr<QPrinter> printer =
+      into_file ? platform.InstalledPrinter(into_file->printer) : platform.DefaultPrinter();
+  if (!printer) return into_file ? Outcome::PrinterGone : Outcome::NoPrinter;
+  if (!into_file) {
+    if (const std::optional<PrintFileType> asked = platform.AskedFileType(*printer)) {
+      return FileAsked{*asked, printer->printerName()};
+    }
   } else {
     // Straight to the print engine: QPrinter::setOutputFileName would hand a name ending in .pdf
     // to Qt's own PDF writer. The printer's driver is to write the file; on Windows, Qt's print
     // engine gives the name to StartDoc, and the driver asks nothing more.
-    printer->printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, output_file);
+    printer->printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, into_file->file);
   }
   {
     const std::lock_guard lock(TheThread().mutex);
@@ -103,7 +86,7 @@ std::variant<PrintJobs::Outcome, PrintFileType> PrintPicture(Platform& platform,
   }
   printer->setDocName(document_name);
   QPainter painter;
-  if (!painter.begin(printer.get())) return PrintJobs::Outcome::Failed;
+  if (!painter.begin(printer.get())) return Outcome::Failed;
   // The painter's origin is the top-left corner of the printable area.
   const QRectF target = FitToPage(QSizeF(size), QRectF(0, 0, printer->width(), printer->height()));
   painter.translate(target.topLeft());
@@ -111,27 +94,11 @@ std::variant<PrintJobs::Outcome, PrintFileType> PrintPicture(Platform& platform,
   painter.scale(target.width() / size.width() * page.logicalDpiX() / printer->logicalDpiX(),
                 target.height() / size.height() * page.logicalDpiY() / printer->logicalDpiY());
   painter.drawPicture(0, 0, page);
-  if (!painter.end()) return PrintJobs::Outcome::Failed;
+  if (!painter.end()) return Outcome::Failed;
   // A printer of the print service hands the job over in end(), also when its driver writes the
   // file the user chose (only Windows printers ask for one); Qt's own PDF writer does not.
   const bool to_service = printer->outputFormat() == QPrinter::NativeFormat;
-  return !to_service || PrintServiceTookJob() ? PrintJobs::Outcome::Printed
-                                              : PrintJobs::Outcome::Failed;
-}
-
-}  // namespace
-
-std::optional<PrintFileType> FileTypeAskedOn(const QString& port, const QString& driver) {
-  const auto is = [](const QString& text, const char* name) {
-    return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
-  };
-  if (std::none_of(kAskingPorts.begin(), kAskingPorts.end(),
-                   [&](const char* asking) { return is(port, asking); })) {
-    return std::nullopt;
-  }
-  const auto known = std::find_if(kDriverFiles.begin(), kDriverFiles.end(),
-                                  [&](const DriverFile& file) { return is(driver, file.driver); });
-  return known != kDriverFiles.end() ? known->type : kPrinterFile;
+  return !to_service || PrintServiceTookJob() ? Outcome::Printed : Outcome::Failed;
 }
 
 // How a print thread reaches its PrintJobs: cleared when the PrintJobs goes, so that a thread
@@ -165,10 +132,10 @@ void PrintJobs::Print(const QPicture& page, QSize size, const QString& document_
   page_ = page;
   size_ = size;
   document_name_ = document_name;
-  Start(QString());
+  Start(std::nullopt);
 }
 
-void PrintJobs::Start(const QString& output_file) {
+void PrintJobs::Start(const std::optional<FileJob>& into_file) {
   PrintThread& thread = TheThread();
   std::unique_ptr<PrintWorker> previous;  // the previous print thread, past its work
   bool busy = false;
@@ -192,8 +159,8 @@ void PrintJobs::Start(const QString& output_file) {
 
   const std::uint64_t job = ++job_;
   auto work = [&platform = platform_, reply = reply_, job, page = page_, size = size_,
-               document_name = document_name_, output_file] {
-    const ThreadAnswer answer = PrintPicture(platform, page, size, document_name, output_file);
+               document_name = document_name_, into_file] {
+    const ThreadAnswer answer = PrintPicture(platform, page, size, document_name, into_file);
     {
       const std::lock_guard lock(TheThread().mutex);
       TheThread().running = false;
@@ -226,8 +193,8 @@ void PrintJobs::Start(const QString& output_file) {
 
 void PrintJobs::Answer(std::uint64_t job, const ThreadAnswer& answer) {
   if (!waiting_ || job != job_) return;  // the window stopped waiting for this job
-  if (const auto* type = std::get_if<PrintFileType>(&answer)) {
-    AskWhereToSave(*type);
+  if (const auto* asked = std::get_if<FileAsked>(&answer)) {
+    AskWhereToSave(*asked);
   } else {
     Finish(std::get<Outcome>(answer));
   }
@@ -235,18 +202,25 @@ void PrintJobs::Answer(std::uint64_t job, const ThreadAnswer& answer) {
 
 // The person may take their time to choose: no answer time runs while the dialog is open, and
 // the window stays waiting, so that File > Print meanwhile says a job is under way.
-void PrintJobs::AskWhereToSave(const PrintFileType& type) {
+void PrintJobs::AskWhereToSave(const FileAsked& asked) {
   deadline_.stop();
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString proposed =
-      QDir(documents).filePath(QLatin1String(kPrintFileName) + QLatin1String(type.suffix));
+      QDir(documents).filePath(QLatin1String(kPrintFileName) + QLatin1String(asked.type.suffix));
   const QPointer<PrintJobs> alive(this);
-  const QString chosen = platform_.AskWhereToSave(qobject_cast<QWidget*>(parent()), proposed, type);
+  const SaveChoice choice =
+      platform_.AskWhereToSave(qobject_cast<QWidget*>(parent()), proposed, asked.type);
   if (alive.isNull()) return;  // the window went while the dialog was open
-  if (chosen.isEmpty()) {
-    Finish(Outcome::Cancelled);
-  } else {
-    Start(chosen);
+  switch (choice.ending) {
+    case SaveChoice::Ending::Chosen:
+      Start(FileJob{asked.printer, choice.file});
+      return;
+    case SaveChoice::Ending::Cancelled:
+      Finish(Outcome::Cancelled);
+      return;
+    case SaveChoice::Ending::Failed:
+      Finish(Outcome::Failed);
+      return;
   }
 }
 
@@ -284,7 +258,8 @@ bool FinishPrinting() {
     if (thread.running) return false;
     finished = std::move(thread.worker);
   }
-  // Past its work, it lets go of its copy of the picture and of Qt's resources for its thread.
+  // Past its work, it lets go of Qt's resources for its thread; then of its copy of the picture,
+  // as it is destroyed.
   if (finished) finished->wait();
   return true;
 }

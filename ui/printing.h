@@ -9,7 +9,7 @@
 // printer on the port FILE:) would ask for the file's name inside the print thread, in a dialog
 // of no window, while the answer time runs. The print thread therefore starts no job on such a
 // printer: the window asks where to save in a dialog of its own, with no time limit, and then
-// prints again into the file chosen.
+// prints again, on that same printer, into the file chosen.
 #ifndef UI_PRINTING_H_
 #define UI_PRINTING_H_
 
@@ -33,12 +33,13 @@ class PrintJobs : public QObject {
 
  public:
   enum class Outcome {
-    Printed,    // the print service has the job
-    NoPrinter,  // no default printer
-    Failed,     // the printer could not be drawn on, or the print service refused the job
-    NoAnswer,   // the print service did not answer within kAnswerTime
-    Busy,       // the previous job is still with the print service; nothing was started
-    Cancelled,  // the printer asked where to save and the user cancelled; nothing was printed
+    Printed,      // the print service has the job
+    NoPrinter,    // no default printer
+    Failed,       // the printer could not be drawn on, or the print service refused the job
+    NoAnswer,     // the print service did not answer within kAnswerTime
+    Busy,         // the previous job is still with the print service; nothing was started
+    Cancelled,    // the printer asked where to save and the user cancelled; nothing was printed
+    PrinterGone,  // the printer that asked where to save was removed before it could print
   };
   static constexpr std::chrono::seconds kAnswerTime{30};
 
@@ -51,8 +52,9 @@ class PrintJobs : public QObject {
   // Prints `page`, a picture `size` pixels large, on the default printer. Returns at once;
   // `finished` tells the outcome, on the event loop. Busy, at once, while an earlier job is
   // still at work, even one the window has stopped waiting for. A printer that asks where to
-  // save gets a save dialog owned by the parent widget first, and the answer time runs only
-  // once a file is chosen.
+  // save gets a save dialog owned by the parent widget, then prints into the file chosen. The
+  // answer time runs while the printer is looked up, stops while the dialog is open, and runs
+  // afresh for the job into the file.
   void Print(const QPicture& page, QSize size, const QString& document_name);
   // True from Print until `finished`, the save dialog included.
   bool waiting() const { return waiting_; }
@@ -62,12 +64,28 @@ class PrintJobs : public QObject {
 
  private:
   struct Reply;
+  // The file a printer asks for, and that printer's name, for the job into the file.
+  struct FileAsked {
+    PrintFileType type;
+    QString printer;
+  };
+  // A job into the file chosen, on the printer that asked for it.
+  struct FileJob {
+    QString printer;
+    QString file;
+  };
   // What a print thread brings back: how the job ended, or the file its printer asks for.
-  using ThreadAnswer = std::variant<Outcome, PrintFileType>;
-  // Hands the picture to a print thread, for the printer's own output or into `output_file`.
-  void Start(const QString& output_file);
+  using ThreadAnswer = std::variant<Outcome, FileAsked>;
+
+  // Prints on the default printer, or for `into_file` on its printer. On the default printer, a
+  // printer that asks where to save starts no job and brings back what it asks for.
+  static ThreadAnswer PrintPicture(Platform& platform, const QPicture& page, QSize size,
+                                   const QString& document_name,
+                                   const std::optional<FileJob>& into_file);
+  // Hands the picture to a print thread, for the default printer or `into_file`.
+  void Start(const std::optional<FileJob>& into_file);
   void Answer(std::uint64_t job, const ThreadAnswer& answer);
-  void AskWhereToSave(const PrintFileType& type);
+  void AskWhereToSave(const FileAsked& asked);
   void Finish(Outcome outcome);
 
   Platform& platform_;
@@ -76,7 +94,9 @@ class PrintJobs : public QObject {
   QTimer deadline_;
   std::uint64_t job_ = 0;  // the job the window waits for, or waited for last
   bool waiting_ = false;
-  // The picture being printed, kept for a second job into the file the user chooses.
+  // The picture being printed, from Print until `finished`: a printer that asks where to save
+  // prints it in a second job, once the file is chosen. Each print thread holds a copy of its
+  // own until the next job starts or the program ends.
   QPicture page_;
   QSize size_;
   QString document_name_;
@@ -84,13 +104,6 @@ class PrintJobs : public QObject {
 
 // The name the save dialog offers for a printout, before the printer's suffix.
 inline constexpr char kPrintFileName[] = "Unit Converter";
-
-// Whether a Windows printer on `port` with `driver` asks for a file inside StartDoc, and which:
-//   "PORTPROMPT:", "Microsoft Print To PDF"           -> .pdf, "PDF document"
-//   "PORTPROMPT:", "Microsoft XPS Document Writer v4" -> .oxps, "OpenXPS document"
-//   "FILE:", "HP LaserJet 4"                          -> .prn, "Printer file"
-//   "C:\Out\window.pdf", "Microsoft Print To PDF"      -> nothing: the port names the file
-std::optional<PrintFileType> FileTypeAskedOn(const QString& port, const QString& driver);
 
 // The picture of a widget and its visible children as they show now, for PrintJobs::Print.
 QPicture TakePicture(QWidget& widget);

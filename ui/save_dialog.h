@@ -16,7 +16,7 @@ namespace ui {
 inline constexpr char kSaveDialogTitle[] = "Save Print Output As";
 
 // A modal save dialog owned by `owner`'s window, for Platform::AskWhereToSave.
-QString SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType& type);
+SaveChoice SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType& type);
 
 }  // namespace ui
 

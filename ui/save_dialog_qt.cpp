@@ -6,11 +6,15 @@
 
 namespace ui {
 
-QString SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType& type) {
+SaveChoice SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType& type) {
   const QString filter =
       QStringLiteral("%1 (*%2)").arg(QLatin1String(type.name), QLatin1String(type.suffix));
-  // Asks before it replaces a file, and answers an empty text when cancelled.
-  return QFileDialog::getSaveFileName(owner, QLatin1String(kSaveDialogTitle), proposed, filter);
+  // Asks before it replaces a file, and answers an empty text when cancelled. Qt's own dialog
+  // always opens.
+  const QString chosen =
+      QFileDialog::getSaveFileName(owner, QLatin1String(kSaveDialogTitle), proposed, filter);
+  if (chosen.isEmpty()) return {SaveChoice::Ending::Cancelled, QString()};
+  return {SaveChoice::Ending::Chosen, chosen};
 }
 
 }  // namespace ui

@@ -14,7 +14,7 @@
 
 namespace ui {
 
-QString SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType& type) {
+SaveChoice SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType& type) {
   const QString pattern = QLatin1Char('*') + QLatin1String(type.suffix);
   // Pairs of a type's name and its pattern, each text ending in a null, and one more at the end
   // (c_str's).
@@ -39,9 +39,14 @@ QString SaveDialog(QWidget* owner, const QString& proposed, const PrintFileType&
   dialog.lpstrDefExt = suffix.c_str();  // added to a name typed without one
   dialog.Flags =
       OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  // False when cancelled, and when no dialog could be opened: then nothing is printed either.
-  if (GetSaveFileNameW(&dialog) == 0) return QString();
-  return QString::fromWCharArray(file.data());
+  // False when cancelled, and when no dialog could be opened; the common dialogs' own error
+  // tells which, and is none for a cancel.
+  if (GetSaveFileNameW(&dialog) == 0) {
+    return {
+        CommDlgExtendedError() == 0 ? SaveChoice::Ending::Cancelled : SaveChoice::Ending::Failed,
+        QString()};
+  }
+  return {SaveChoice::Ending::Chosen, QString::fromWCharArray(file.data())};
 }
 
 }  // namespace ui

@@ -18,9 +18,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "product.h"
@@ -248,8 +248,8 @@ TEST(PrintJobs, HungServiceNeverHoldsTheEventLoop) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !jobs.waiting(); }, 5000));
   EXPECT_EQ(ui::PrintJobs::Outcome::NoPrinter, outcomes.back());
 
-  // A printer that asks where to save: its time runs from the choice of a file, however long
-  // the dialog was open, and the job is given up once, after that time.
+  // A printer that asks where to save: its time stops while the dialog is open, however long,
+  // and runs afresh from the choice of a file; the job is given up once, after that time.
   platform.SetPdfPath("/nonexistent/folder/printer.pdf");
   platform.asked_suffix = ".prn";
   platform.save_answer = "/nonexistent/folder/chosen.prn";
@@ -263,18 +263,58 @@ TEST(PrintJobs, HungServiceNeverHoldsTheEventLoop) {
   EXPECT_EQ(std::vector{ui::PrintJobs::Outcome::NoAnswer}, outcomes);
 }
 
-TEST(FileTypeAskedOn, ThePortAsksTheDriverNamesTheFile) {
-  // The port, the driver and the suffix of the file asked for; none: it prints without asking.
-  const std::vector<std::array<const char*, 3>> cases = {
-      {"PORTPROMPT:", "Microsoft Print To PDF", ".pdf"},
-      {"PORTPROMPT:", "Microsoft XPS Document Writer v4", ".oxps"},
-      {"PORTPROMPT:", "Microsoft XPS Document Writer", ".xps"},
-      {"file:", "HP LaserJet 4", ".prn"},  // the spooler's names ignore case
-      {"C:\\Out\\window.pdf", "Microsoft Print To PDF", ""},
+// A printer that asks where to save, and what happens while its dialog is open: the file chosen
+// is printed on the printer that asked, whichever printer is the default by then.
+TEST(PrintJobs, AskingPrinterKeepsTheJobAcrossTheDialog) {
+  struct Case {
+    const char* what;
+    bool dialog_fails;
+    std::function<void(uitest::FakePlatform&)> while_open;
+    const char* message;  // "": none
+    bool printed;
   };
-  for (const auto& [port, driver, suffix] : cases) {
-    const auto type = ui::FileTypeAskedOn(port, driver);
-    EXPECT_EQ(QString(suffix), type ? QString(type->suffix) : QString()) << port << driver;
+  const auto nothing = [](uitest::FakePlatform&) {};
+  const std::vector<Case> cases = {
+      {"the dialog cannot open", true, nothing, "The window could not be printed.", false},
+      {"the default becomes a paper printer", false,
+       [](uitest::FakePlatform& desktop) {
+         desktop.asked_suffix = nullptr;
+         desktop.SetPdfPath(QStringLiteral("/nonexistent/folder/paper.pdf"), "Paper");
+       },
+       "", true},
+      {"the printer is removed", false,
+       [](uitest::FakePlatform& desktop) { desktop.Uninstall("Asking"); },
+       "The printer is no longer installed.", false},
+      {"the printer is removed, another is the default", false,
+       [](uitest::FakePlatform& desktop) {
+         desktop.Uninstall("Asking");
+         desktop.SetPdfPath(QStringLiteral("/nonexistent/folder/paper.pdf"), "Paper");
+       },
+       "The printer is no longer installed.", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    uitest::FakePlatform desktop;
+    Form1 window(desktop);
+    desktop.SetPdfPath(dir.filePath("asking.pdf"), "Asking");
+    desktop.asked_suffix = ".pdf";
+    desktop.save_dialog_fails = c.dialog_fails;
+    desktop.save_answer = dir.filePath("chosen.pdf");
+    desktop.while_open = [&] { c.while_open(desktop); };
+    window.mnuPrint_Click();
+    ASSERT_TRUE(uitest::WaitForPrint(window));
+    EXPECT_EQ(1u, desktop.save_offers.size());
+    QStringList told;
+    for (const auto& message : desktop.messages) told.push_back(message.text);
+    EXPECT_EQ(QString(c.message), told.join('|'));
+    EXPECT_EQ(c.printed, QFile::exists(dir.filePath("chosen.pdf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("asking.pdf")));
+    // The default printer first, then, for the job into the file, the printer that asked.
+    const std::vector<QString> handed_out = desktop.PrintersHandedOut();
+    EXPECT_EQ(QString(c.printed ? "Asking Asking" : "Asking"),
+              QStringList(handed_out.begin(), handed_out.end()).join(' '));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
+#include <QPrintEngine>
 #include <QTest>
 #include <QVariant>
 
@@ -38,12 +39,14 @@ void FakePlatform::ShowMessage(QWidget* /*owner*/, const QString& title, const Q
   --boxes_open_;
 }
 
-QString FakePlatform::AskWhereToSave(QWidget* owner, const QString& proposed,
-                                     const ui::PrintFileType& /*type*/) {
+ui::SaveChoice FakePlatform::AskWhereToSave(QWidget* owner, const QString& proposed,
+                                            const ui::PrintFileType& /*type*/) {
   save_offers.push_back({owner, proposed});
+  if (save_dialog_fails) return {ui::SaveChoice::Ending::Failed, QString()};
   QCoreApplication::processEvents();
   if (while_open) while_open();
-  return save_answer;
+  if (save_answer.isEmpty()) return {ui::SaveChoice::Ending::Cancelled, QString()};
+  return {ui::SaveChoice::Ending::Chosen, save_answer};
 }
 
 void FakePlatform::Hang() {
@@ -59,22 +62,42 @@ void FakePlatform::Release() {
   released_.notify_all();
 }
 
-void FakePlatform::SetPdfPath(const QString& path) {
+void FakePlatform::SetPdfPath(const QString& path, const QString& name) {
   const std::lock_guard lock(mutex_);
-  pdf_path_ = path;
+  default_printer_ = path.isEmpty() ? QString() : name;
+  if (!path.isEmpty()) pdf_paths_[name] = path;
+}
+
+void FakePlatform::Uninstall(const QString& name) {
+  const std::lock_guard lock(mutex_);
+  pdf_paths_.erase(name);
+  if (default_printer_ == name) default_printer_.clear();
+}
+
+std::vector<QString> FakePlatform::PrintersHandedOut() {
+  const std::lock_guard lock(mutex_);
+  return handed_out_;
 }
 
 std::unique_ptr<QPrinter> FakePlatform::DefaultPrinter() {
-  QString pdf_path;
-  {
-    std::unique_lock lock(mutex_);
-    released_.wait(lock, [this] { return !hung_; });
-    pdf_path = pdf_path_;
-  }
-  if (pdf_path.isEmpty()) return nullptr;
+  return FindPrinter([this] { return default_printer_; });
+}
+
+std::unique_ptr<QPrinter> FakePlatform::InstalledPrinter(const QString& name) {
+  return FindPrinter([&name] { return name; });
+}
+
+std::unique_ptr<QPrinter> FakePlatform::FindPrinter(const std::function<QString()>& name) {
+  std::unique_lock lock(mutex_);
+  released_.wait(lock, [this] { return !hung_; });
+  const auto installed = pdf_paths_.find(name());
+  if (installed == pdf_paths_.end()) return nullptr;
+  handed_out_.push_back(installed->first);
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
-  printer->setOutputFileName(pdf_path);
+  printer->setOutputFileName(installed->second);
+  // QPrinter::setPrinterName keeps no name for a PDF writer; its engine does.
+  printer->printEngine()->setProperty(QPrintEngine::PPK_PrinterName, installed->first);
   return printer;
 }
 

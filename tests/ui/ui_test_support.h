@@ -11,6 +11,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -45,19 +46,24 @@ class FakePlatform : public ui::Platform {
   // Lets queued events in while "open", as a modal box does, and notes how many were open at once.
   void ShowMessage(QWidget* owner, const QString& title, const QString& text) override;
   std::unique_ptr<QPrinter> DefaultPrinter() override;
+  std::unique_ptr<QPrinter> InstalledPrinter(const QString& name) override;
   std::optional<ui::PrintFileType> AskedFileType(const QPrinter& /*printer*/) override {
     if (const char* suffix = asked_suffix) return ui::PrintFileType{suffix, "File"};
     return std::nullopt;
   }
-  // "Open" as ShowMessage's box is; answers `save_answer`.
-  QString AskWhereToSave(QWidget* owner, const QString& proposed,
-                         const ui::PrintFileType& type) override;
+  // "Open" as ShowMessage's box is; answers `save_answer`, or opens not at all.
+  ui::SaveChoice AskWhereToSave(QWidget* owner, const QString& proposed,
+                                const ui::PrintFileType& type) override;
 
-  // From now on, finding the printer blocks until Release.
+  // From now on, finding a printer blocks until Release.
   void Hang();
   void Release();
-  // The default printer prints into this file; none when it is empty.
-  void SetPdfPath(const QString& path);
+  // The default printer, `name`, prints into this file; none when it is empty. Printers that
+  // were the default before stay installed.
+  void SetPdfPath(const QString& path, const QString& name = QStringLiteral("PDF"));
+  void Uninstall(const QString& name);
+  // The names of the printers handed to the print threads, in turn.
+  std::vector<QString> PrintersHandedOut();
 
   std::vector<QUrl> opened;
   std::vector<Message> messages;
@@ -66,13 +72,18 @@ class FakePlatform : public ui::Platform {
   std::atomic<const char*> asked_suffix = nullptr;
   std::vector<std::pair<QWidget*, QString>> save_offers;  // the owner and the proposed file
   QString save_answer;  // the file chosen in the save dialog; empty: cancelled
+  bool save_dialog_fails = false;
 
  private:
   int boxes_open_ = 0;
   std::mutex mutex_;
   std::condition_variable released_;
   bool hung_ = false;
-  QString pdf_path_;
+  std::map<QString, QString> pdf_paths_;  // of each printer installed
+  QString default_printer_;
+  std::vector<QString> handed_out_;
+  // The printer of that name, once the print service answers; nothing when there is none.
+  std::unique_ptr<QPrinter> FindPrinter(const std::function<QString()>& name);
 };
 
 // Waits until the window's print job has come back (or it has stopped waiting for it); false
