@@ -25,59 +25,71 @@ enum class QtValue {
   kNextArgumentOrJoined,  // -style fusion, or -style=fusion
 };
 
+// QApplication reads its options out of argv in passes, in this order, each taking its own
+// options and their values out before the next looks: so "-style -platform xcb -reverse" styles
+// the window "-reverse" on the xcb platform.
+enum class QtPass {
+  kPlatform,  // choosing the platform, before its plugin is loaded
+  kXcb,       // the X11 plugin, as it starts
+  kCore,      // every Qt program
+  kGui,       // every program with windows
+  kWidgets,   // every widget program
+};
+constexpr std::array kQtPasses = {QtPass::kPlatform, QtPass::kXcb, QtPass::kCore, QtPass::kGui,
+                                  QtPass::kWidgets};
+
 struct QtOption {
   const char* name;
+  QtPass pass;
   QtValue value;
 };
 
-// Qt's own options, which QApplication takes out of argv when it is made (Qt 6.4: QCoreApplication,
-// QGuiApplication, QApplication, and on X11 the xcb platform). Each is a word after one dash or
-// two; its value is the next argument, whatever that starts with, or where marked also follows
-// "=" in the same argument. They are handed on to Qt as they are.
+// Qt's own options (Qt 6.4: QCoreApplication, QGuiApplication, QApplication, and the xcb
+// platform, which also takes -geometry, -title and -icon; elsewhere Qt leaves those unused).
+// Each is a word after one dash or two; its value is the next argument, whatever that starts
+// with, or where marked also follows "=" in the same argument. They are handed on to Qt as they
+// are.
 constexpr std::array kQtOptions = {
-    // Every Qt program.
-    QtOption{"platform", QtValue::kNextArgument},
-    QtOption{"platformpluginpath", QtValue::kNextArgument},
-    QtOption{"platformtheme", QtValue::kNextArgument},
-    QtOption{"plugin", QtValue::kNextArgument},
-    QtOption{"qmljsdebugger", QtValue::kNextArgumentOrJoined},
-    QtOption{"qwindowgeometry", QtValue::kNextArgument},
-    QtOption{"qwindowicon", QtValue::kNextArgument},
-    QtOption{"qwindowtitle", QtValue::kNextArgument},
-    QtOption{"reverse", QtValue::kNone},
+    QtOption{"platform", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"platformpluginpath", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"platformtheme", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"qwindowgeometry", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"qwindowicon", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"qwindowtitle", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"geometry", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"icon", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"title", QtPass::kPlatform, QtValue::kNextArgument},
+    QtOption{"display", QtPass::kXcb, QtValue::kNextArgument},
+    QtOption{"name", QtPass::kXcb, QtValue::kNextArgument},
+    QtOption{"visual", QtPass::kXcb, QtValue::kNextArgument},
+    QtOption{"nograb", QtPass::kXcb, QtValue::kNone},
+    QtOption{"dograb", QtPass::kXcb, QtValue::kNone},
+    QtOption{"qmljsdebugger", QtPass::kCore, QtValue::kNextArgumentOrJoined},
+    QtOption{"plugin", QtPass::kGui, QtValue::kNextArgument},
+    QtOption{"reverse", QtPass::kGui, QtValue::kNone},
     // A session manager starts the program again with the session it saved.
-    QtOption{"session", QtValue::kNextArgument},
-    // Every widget program.
-    QtOption{"style", QtValue::kNextArgumentOrJoined},
-    QtOption{"stylesheet", QtValue::kNextArgumentOrJoined},
-    QtOption{"widgetcount", QtValue::kNone},
-    // On X11.
-    QtOption{"display", QtValue::kNextArgument},
-    QtOption{"geometry", QtValue::kNextArgument},
-    QtOption{"icon", QtValue::kNextArgument},
-    QtOption{"title", QtValue::kNextArgument},
-    QtOption{"name", QtValue::kNextArgument},
-    QtOption{"visual", QtValue::kNextArgument},
-    QtOption{"nograb", QtValue::kNone},
-    QtOption{"dograb", QtValue::kNone},
+    QtOption{"session", QtPass::kGui, QtValue::kNextArgument},
+    QtOption{"testability", QtPass::kGui, QtValue::kNone},
+    QtOption{"style", QtPass::kGui, QtValue::kNextArgumentOrJoined},
+    QtOption{"stylesheet", QtPass::kWidgets, QtValue::kNextArgumentOrJoined},
+    QtOption{"widgetcount", QtPass::kWidgets, QtValue::kNone},
+    // Obsolete, but still taken and ignored.
+    QtOption{"qdebug", QtPass::kWidgets, QtValue::kNone},
+    QtOption{"qdevel", QtPass::kWidgets, QtValue::kNone},
 };
 
-// Leaves in `arguments` (the program's name first) what is not Qt's: Qt's options and their
-// values stay for QApplication alone. Gives why not when a Qt option is given in a form Qt does
-// not take, which Qt would leave unused.
-//   {"prog", "-session", "1_2", "-h"} -> {"prog", "-h"}
-//   {"prog", "-session=1_2"} -> "Qt takes the value of -session as the next argument: ..."
-std::optional<QString> SetAsideQtOptions(QStringList& arguments) {
-  QStringList own = arguments.mid(0, 1);
+// One pass of SetAsideQtOptions.
+std::optional<QString> SetAsideQtPass(QtPass pass, QStringList& arguments) {
+  QStringList left = arguments.mid(0, 1);
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments.at(i);
     const QString word = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
     const QString name = word.section(u'=', 0, 0);
-    const auto option =
-        std::find_if(kQtOptions.begin(), kQtOptions.end(),
-                     [&name](const QtOption& o) { return name == QLatin1String(o.name); });
+    const auto option = std::find_if(kQtOptions.begin(), kQtOptions.end(), [&](const QtOption& o) {
+      return o.pass == pass && name == QLatin1String(o.name);
+    });
     if (!argument.startsWith(u'-') || option == kQtOptions.end()) {
-      own.push_back(argument);
+      left.push_back(argument);
     } else if (word != name) {  // a value after "="
       if (option->value == QtValue::kNone) {
         return QStringLiteral("Qt's -%1 takes no value: '%2'").arg(name, argument);
@@ -90,7 +102,22 @@ std::optional<QString> SetAsideQtOptions(QStringList& arguments) {
       return QStringLiteral("Missing value after '%1'.").arg(argument);
     }
   }
-  arguments = own;
+  arguments = left;
+  return std::nullopt;
+}
+
+// Leaves in `arguments` (the program's name first) what is not Qt's: Qt's options and their
+// values stay for QApplication alone. As in Qt, "--" ends nothing, and a value may start with a
+// dash. Gives why not when a Qt option is given in a form Qt does not take, which Qt would leave
+// unused, or without its value.
+//   {"prog", "-session", "-h"} -> {"prog"}
+//   {"prog", "--", "-reverse", "-v"} -> {"prog", "--", "-v"}
+//   {"prog", "-session=1_2"} -> "Qt takes the value of -session as the next argument: ..."
+//   {"prog", "-v", "-style"} -> "Missing value after '-style'."
+std::optional<QString> SetAsideQtOptions(QStringList& arguments) {
+  for (const QtPass pass : kQtPasses) {
+    if (std::optional<QString> wrong = SetAsideQtPass(pass, arguments)) return wrong;
+  }
   return std::nullopt;
 }
 

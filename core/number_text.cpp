@@ -220,7 +220,6 @@ Result<RoundedValue> RoundForDisplay(double x, int decimals) {
   // The rounded decimal, read as ReadDouble would read the pattern text.
   const int scale = d.exponent - d.count + 1;  // the power of ten of the last digit
   double value = 0;
-  const DoubleArithmetic double_arithmetic;
   if (scale >= -kExactPowers && scale <= kExactPowers) {
     // At most 15 digits make an exact double, and so is the power of ten: one correctly rounded
     // operation gives the nearest double.
@@ -229,14 +228,16 @@ Result<RoundedValue> RoundForDisplay(double x, int decimals) {
       integer =
           integer * 10 + static_cast<std::uint64_t>(d.digits[static_cast<std::size_t>(i)] - '0');
     }
-    const auto digits = static_cast<double>(integer);
-    const double power = kPowersOfTen[static_cast<std::size_t>(std::abs(scale))];
-    value = scale < 0 ? digits / power : digits * power;
+    auto digits = static_cast<double>(integer);
+    double power = kPowersOfTen[static_cast<std::size_t>(std::abs(scale))];
+    DoubleArithmetic double_arithmetic(digits, power);
+    value = double_arithmetic.Leave(scale < 0 ? digits / power : digits * power);
   } else {
     std::array<char, 48> buffer;
     char* out = std::copy_n(d.digits.data(), d.count, buffer.data());
     *out++ = 'e';
     out = std::to_chars(out, buffer.data() + buffer.size(), scale).ptr;
+    const DoubleArithmetic double_arithmetic;
     const auto [ptr, ec] = std::from_chars(buffer.data(), out, value);
     if (ec == std::errc::result_out_of_range) return Failure::Overflow;
     assert(ec == std::errc() && ptr == out);

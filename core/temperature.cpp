@@ -14,46 +14,46 @@ constexpr double kFahrenheitAtZeroCelsius = 32;
 // The Kelvin reading at 0 degrees Celsius; the double nearest 273.15.
 constexpr double kKelvinAtZeroCelsius = 273.15;
 
-Result<float> ToSingle(double value) {
-  const float narrow = Stored(static_cast<float>(value));
+// formula(x) in doubles, each operation rounded as IEEE 754 rounds it, then rounded once to single.
+template <typename Formula>
+Result<float> InDoubles(float x, Formula formula) {
+  DoubleArithmetic double_arithmetic(x);
+  const double wide = double_arithmetic.Leave(formula(static_cast<double>(x)));
+  const float narrow = Stored(static_cast<float>(wide));
   if (!std::isfinite(narrow)) return Failure::Overflow;
   return narrow;
-}
-
-double Wide(float x) {
-  return static_cast<double>(x);
 }
 
 }  // namespace
 
 Result<float> CelsiusToFahrenheit(float x) {
-  const DoubleArithmetic double_arithmetic;
-  return ToSingle(Wide(x) * kDegreeRatio + kFahrenheitAtZeroCelsius);
+  return InDoubles(
+      x, [](double celsius) { return celsius * kDegreeRatio + kFahrenheitAtZeroCelsius; });
 }
 
 Result<float> KelvinToFahrenheit(float x) {
-  const DoubleArithmetic double_arithmetic;
-  return ToSingle((Wide(x) - kKelvinAtZeroCelsius) * kDegreeRatio + kFahrenheitAtZeroCelsius);
+  return InDoubles(x, [](double kelvin) {
+    return (kelvin - kKelvinAtZeroCelsius) * kDegreeRatio + kFahrenheitAtZeroCelsius;
+  });
 }
 
 Result<float> CelsiusToKelvin(float x) {
-  const DoubleArithmetic double_arithmetic;
-  return ToSingle(Wide(x) + kKelvinAtZeroCelsius);
+  return InDoubles(x, [](double celsius) { return celsius + kKelvinAtZeroCelsius; });
 }
 
 Result<float> FahrenheitToCelsius(float x) {
-  const DoubleArithmetic double_arithmetic;
-  return ToSingle((Wide(x) - kFahrenheitAtZeroCelsius) / kDegreeRatio);
+  return InDoubles(
+      x, [](double fahrenheit) { return (fahrenheit - kFahrenheitAtZeroCelsius) / kDegreeRatio; });
 }
 
 Result<float> KelvinToCelsius(float x) {
-  const DoubleArithmetic double_arithmetic;
-  return ToSingle(Wide(x) - kKelvinAtZeroCelsius);
+  return InDoubles(x, [](double kelvin) { return kelvin - kKelvinAtZeroCelsius; });
 }
 
 Result<float> FahrenheitToKelvin(float x) {
-  const DoubleArithmetic double_arithmetic;
-  return ToSingle((Wide(x) - kFahrenheitAtZeroCelsius) / kDegreeRatio + kKelvinAtZeroCelsius);
+  return InDoubles(x, [](double fahrenheit) {
+    return (fahrenheit - kFahrenheitAtZeroCelsius) / kDegreeRatio + kKelvinAtZeroCelsius;
+  });
 }
 
 bool IsValidEntry(std::string_view text) {

@@ -27,10 +27,12 @@ Result<double> ConvertUnits(const FactorTable& table, std::int16_t a, std::int16
   if (a < 0 || a > 8 || i < 0 || i > 8) return Failure::Unreadable;
   // The reciprocal first: the other orders differ in the last bit, which can move a result across
   // a rounding boundary of the pattern.
-  const DoubleArithmetic double_arithmetic;
-  double q = 1 / table[static_cast<std::size_t>(a)];
-  q = q * table[static_cast<std::size_t>(i)];
-  q = ExactProduct(q, v);  // the one step whose result can be subnormal
+  double from = table[static_cast<std::size_t>(a)];
+  double to = table[static_cast<std::size_t>(i)];
+  DoubleArithmetic double_arithmetic(from, to, v);
+  double q = 1 / from;
+  q = q * to;
+  q = double_arithmetic.Leave(ExactProduct(q, v));  // the one step whose result can be subnormal
   if (!std::isfinite(q)) return Failure::Overflow;
   return q;
 }

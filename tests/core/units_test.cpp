@@ -46,6 +46,9 @@ TEST(ConvertUnits, ReciprocalOfTheSourceFactorComesFirst) {
       {3.0000000000000004, 0, 7, 1},  // a yard in feet
       {(1 / 3.2808399) * 39.3700787 * 5, 7, 8, 5},
       {0x0.aec0ee77e4557p-1022, 3, 8, 3.8580194305611247e-307},  // rounded once among subnormals
+      // Just below the smallest normal, and nearer the largest subnormal than to it: rounded to
+      // 53 bits first, the product would be the halfway point, and stored, the smallest normal.
+      {0x0.fffffffffffffp-1022, 2, 1, 2.225073858507201e-306},
       {1, 1, 1, 1},
       {0, 3, 5, 0},
   };

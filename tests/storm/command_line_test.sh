@@ -9,7 +9,7 @@ program=$1 version=$2 name=$(basename "$1")
 . "$(dirname "$0")/../lib.sh"
 run() {
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${BVN_TEST_RUNNER:+"$BVN_TEST_RUNNER"} \
-    "$program" "$@" > out 2> err
+    "$program" "$@" < /dev/null > out 2> err
 }
 cd "$work"
 
@@ -31,18 +31,42 @@ qt_options='-platform offscreen --platform offscreen -platformpluginpath /nowher
   -qmljsdebugger=port:1234,block -qwindowgeometry 200x100+10+10 -qwindowicon icon.png
   -qwindowtitle -title- -reverse -session 1234abcd_5678 -style fusion -style=fusion
   --stylesheet x.qss -stylesheet=x.qss -widgetcount -display :9 -geometry 200x100+10+10
-  -icon icon.png -title Converter -name converter -visual 0x21 -nograb -dograb'
+  -icon icon.png -title Converter -name converter -visual 0x21 -nograb -dograb -testability
+  -qdebug -qdevel'
 run $qt_options --version; status=$?
 [ $status -eq 0 ] || { cat err; fail "Qt's options: status $status"; }
 run --help; grep -qE -- '-(platform|session|style)' out && fail "--help lists Qt's options"
+# Each reaches Qt, which then finds no such platform: -h as the session's name; an option after
+# "--", which Qt reads too; -reverse as the style, since Qt takes -platform out before -style.
 if [ -z "${BVN_TEST_RUNNER:-}" ]; then
-  run -reverse -platform no-such-platform
-  grep -qF '"no-such-platform"' err || { cat err; fail "-platform did not reach Qt"; }
+  while read -r line; do
+    run $line
+    grep -qF '"no-such-platform"' err || { cat err; fail "$line: -platform did not reach Qt"; }
+    [ ! -s out ] || { cat out; fail "$line answered on standard output"; }
+  done <<EOF
+-reverse -platform no-such-platform
+-session -h -platform no-such-platform
+-- -platform no-such-platform
+-style -platform no-such-platform -reverse
+EOF
 fi
-for wrong in --frobnicate -x a-file -session=1234abcd -platform=offscreen -reverse=1 -session; do
-  run "$wrong"; status=$?
+# Each line a command line refused: "-h" after "--" is an argument; a Qt option last without
+# its value, also where Qt would take the option alone.
+while read -r wrong; do
+  run $wrong; status=$?
   [ $status -eq 2 ] || fail "$wrong: status $status, not 2"
   [ ! -s out ] || fail "$wrong wrote to standard output"
   grep -qF "$name: " err || { cat err; fail "$wrong: no message"; }
-done
+done <<EOF
+--frobnicate
+-x
+a-file
+-session=1234abcd
+-platform=offscreen
+-reverse=1
+-- -h
+-v -session
+-v -platform
+-h -style
+EOF
 echo "command line: answers without a display"
