@@ -1,9 +1,22 @@
 #include "ui/entry_box.h"
 
 #include <QDropEvent>
+#include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMimeData>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QValidator>
+
+#include <algorithm>
+#include <string>
+
+#include "core/number_text.h"
 
 namespace ui {
 namespace {
@@ -18,6 +31,28 @@ class LengthValidator final : public QValidator {
     return text.size() > EntryBox::kMaxText ? Invalid : Acceptable;
   }
 };
+
+// The space QLineEdit leaves between its contents' edges and its line of text.
+constexpr int kLineMargin = 2;
+
+// Paper cannot be edited: a picture of the window (the printout) or a printer shows every box
+// as it reads when it is not being edited, the focused one too.
+bool OnPaper(const QPainter& painter) {
+  switch (painter.paintEngine()->type()) {
+    case QPaintEngine::Picture:
+    case QPaintEngine::Pdf:
+    case QPaintEngine::Windows:
+    case QPaintEngine::MacPrinter:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Whether a text fits a line `width` wide, as QLineEdit decides it: otherwise it would scroll.
+bool Fits(const QFontMetricsF& metrics, const QString& text, int width) {
+  return qRound(metrics.horizontalAdvance(text)) + 1 <= width;
+}
 
 }  // namespace
 
@@ -54,7 +89,86 @@ void EntryBox::Keep(const QString& text) {
     return;
   }
   kept_ = text;
+  if (!hasFocus()) update();  // a fitted form may come or go
   emit entryChanged();
+}
+
+QRect EntryBox::TextContents() const {
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  return style()
+      ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+      .marginsRemoved(textMargins());
+}
+
+QString EntryBox::FittedText() const {
+  const int width = TextContents().width() - 2 * kLineMargin;
+  const QString whole = text();
+  if (fitted_.width == width && fitted_.text == whole) return fitted_.shown;
+  const QFontMetricsF metrics(font());
+  QString shown;
+  if (!Fits(metrics, whole, width)) {
+    const std::optional<std::string> number =
+        core::FitNumberText(whole.toStdString(), [&](std::string_view form) {
+          return Fits(metrics, QString::fromUtf8(form.data(), std::ssize(form)), width);
+        });
+    shown = number ? QString::fromStdString(*number)
+                   : metrics.elidedText(whole, Qt::ElideRight, width - 1);
+  }
+  fitted_ = {whole, width, shown};
+  return shown;
+}
+
+bool EntryBox::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QLineEdit::event(event);
+  // The whole text, wherever the box shows less of it.
+  if (hasFocus() || FittedText().isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  const QString whole = text();
+  QToolTip::showText(
+      static_cast<QHelpEvent*>(event)->globalPos(),
+      Qt::mightBeRichText(whole) ? Qt::convertFromPlainText(whole, Qt::WhiteSpaceNoWrap) : whole,
+      this);
+  return true;
+}
+
+void EntryBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    fitted_ = Fitted();
+  }
+  QLineEdit::changeEvent(event);
+}
+
+// A line edit losing the focus to another window redraws only its cursor; the fitted form
+// takes the whole box.
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  update();
+}
+
+void EntryBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QString shown = hasFocus() && !OnPaper(painter) ? QString() : FittedText();
+  if (shown.isEmpty()) {
+    painter.end();
+    QLineEdit::paintEvent(event);
+    return;
+  }
+  // Drawn where and as QLineEdit draws its text: the frame, then the line in the contents,
+  // centred as the whole text's line is, from the left.
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+  const QRect contents = TextContents();
+  painter.setClipRect(contents);
+  const QFontMetrics metrics = fontMetrics();
+  const int height = std::max(metrics.boundingRect(text()).height(), metrics.height());
+  const int top = contents.y() + (contents.height() - height + 1) / 2;
+  painter.setPen(palette().color(QPalette::Text));
+  painter.drawText(QPoint(contents.x() + kLineMargin, top + metrics.ascent()), shown);
 }
 
 }  // namespace ui
