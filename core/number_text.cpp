@@ -312,9 +312,14 @@ std::optional<std::string> FitNumberText(std::string_view text,
   // A form does not shorten steadily with fewer digits (with fewer, a positional form turns into
   // a longer exponent form, and a rounding carry drops zeros), so every count is tried from the
   // most down.
+  // Neighbouring counts often give one form (a text with fewer digits, dropped zeros), which is
+  // measured once.
+  std::string tried;
   for (int digits = kMaxShortDigits; digits >= 1; --digits) {
     std::string form = ShortText(syntax, digits);
+    if (form == tried) continue;
     if (fits(form)) return form;
+    tried = std::move(form);
   }
   return std::nullopt;
 }

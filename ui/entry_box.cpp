@@ -150,9 +150,13 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void EntryBox::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  const QString shown = hasFocus() && !OnPaper(painter) ? QString() : FittedText();
+  const QString shown = FittedText();
   if (shown.isEmpty()) {
+    QLineEdit::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  if (hasFocus() && !OnPaper(painter)) {  // being edited
     painter.end();
     QLineEdit::paintEvent(event);
     return;
