@@ -14,6 +14,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "core/number_text.h"
@@ -50,9 +51,36 @@ bool OnPaper(const QPainter& painter) {
 }
 
 // Whether a text fits a line `width` wide, as QLineEdit decides it: otherwise it would scroll.
-bool Fits(const QFontMetricsF& metrics, const QString& text, int width) {
-  return qRound(metrics.horizontalAdvance(text)) + 1 <= width;
+bool Fits(qreal advance, int width) {
+  return qRound(advance) + 1 <= width;
 }
+
+// Whether the forms of a number fit: first by the sum of their characters' advances, which for
+// digits, signs, "E" and "\u2248" comes to the laid-out width at a fraction of the cost of laying
+// out, then, for a form that passes, laid out as the line edit would.
+class FormFits {
+ public:
+  FormFits(const QFontMetricsF& metrics, int width) : metrics_(metrics), width_(width) {
+    advances_.fill(-1);
+  }
+  bool operator()(const QString& form) {
+    qreal sum = 0;
+    for (const QChar c : form) sum += Advance(c);
+    return Fits(sum, width_) && Fits(metrics_.horizontalAdvance(form), width_);
+  }
+
+ private:
+  qreal Advance(QChar c) {
+    const std::size_t slot = std::min<std::size_t>(c.unicode(), advances_.size() - 1);
+    if (slot == advances_.size() - 1) return metrics_.horizontalAdvance(c);  // past ASCII
+    if (advances_[slot] < 0) advances_[slot] = metrics_.horizontalAdvance(c);
+    return advances_[slot];
+  }
+
+  const QFontMetricsF& metrics_;
+  int width_;
+  std::array<qreal, 129> advances_;  // ASCII characters' advances, once asked for
+};
 
 }  // namespace
 
@@ -107,10 +135,11 @@ QString EntryBox::FittedText() const {
   if (fitted_.width == width && fitted_.text == whole) return fitted_.shown;
   const QFontMetricsF metrics(font());
   QString shown;
-  if (!Fits(metrics, whole, width)) {
+  if (!Fits(metrics.horizontalAdvance(whole), width)) {
+    FormFits fits(metrics, width);
     const std::optional<std::string> number =
         core::FitNumberText(whole.toStdString(), [&](std::string_view form) {
-          return Fits(metrics, QString::fromUtf8(form.data(), std::ssize(form)), width);
+          return fits(QString::fromUtf8(form.data(), std::ssize(form)));
         });
     shown = number ? QString::fromStdString(*number)
                    : metrics.elidedText(whole, Qt::ElideRight, width - 1);
