@@ -179,19 +179,17 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void EntryBox::paintEvent(QPaintEvent* event) {
-  const QString shown = FittedText();
+  // The focused box is being edited, and works out no fitted form as it is typed into.
+  const bool edited = hasFocus() && !OnPaper(QPainter(this));
+  const QString shown = edited ? QString() : FittedText();
   if (shown.isEmpty()) {
     QLineEdit::paintEvent(event);
     return;
   }
   QPainter painter(this);
-  if (hasFocus() && !OnPaper(painter)) {  // being edited
-    painter.end();
-    QLineEdit::paintEvent(event);
-    return;
-  }
   // Drawn where and as QLineEdit draws its text: the frame, then the line in the contents,
-  // centred as the whole text's line is, from the left.
+  // centred as the whole text's line is, and in the text's own direction (a number's is left to
+  // right, so "\u2248" leads it also in a right-to-left window).
   QStyleOptionFrame panel;
   initStyleOption(&panel);
   style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
@@ -200,8 +198,16 @@ void EntryBox::paintEvent(QPaintEvent* event) {
   const QFontMetrics metrics = fontMetrics();
   const int height = std::max(metrics.boundingRect(text()).height(), metrics.height());
   const int top = contents.y() + (contents.height() - height + 1) / 2;
+  const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+  int left = contents.x() + kLineMargin;
+  if (QStyle::visualAlignment(direction, alignment()) & Qt::AlignRight) {
+    // where QLineEdit puts a right-aligned text that fits
+    left = contents.x() + contents.width() - 2 * kLineMargin -
+           qRound(QFontMetricsF(font()).horizontalAdvance(shown));
+  }
+  painter.setLayoutDirection(direction);
   painter.setPen(palette().color(QPalette::Text));
-  painter.drawText(QPoint(contents.x() + kLineMargin, top + metrics.ascent()), shown);
+  painter.drawText(QPoint(left, top + metrics.ascent()), shown);
 }
 
 }  // namespace ui
