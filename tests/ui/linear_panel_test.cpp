@@ -327,9 +327,8 @@ TEST_F(LinearPanelTest, SwitchingPanelsKeepsTheirTexts) {
   }
 }
 
-// How a widget comes out drawn at a device pixel ratio, on screen or through a picture, as the
-// printout draws the window.
-// Inside the frame, which shows where the focus is.
+// How a widget comes out drawn at a device pixel ratio, on screen or through a picture as the
+// printout draws the window; inside the frame, which shows where the focus is.
 QImage Drawn(QWidget& widget, qreal ratio, bool on_paper) {
   QImage image((QSizeF(widget.size()) * ratio).toSize(), QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
@@ -371,9 +370,9 @@ TEST_F(LinearPanelTest, NumbersTooWideForTheirBoxesAreDrawnInDigitsThatFit) {
       ++fitted;
       // One of the core's shorter forms of the text, and it fits the box's line.
       bool rounding = false;
-      for (int digits = 1; digits <= core::kMaxShortDigits; ++digits) {
+      for (int n = 1; n <= core::kMaxShortDigits; ++n) {
         rounding =
-            rounding || *core::ShortNumberText(whole.toStdString(), digits) == shown.toStdString();
+            rounding || *core::ShortNumberText(whole.toStdString(), n) == shown.toStdString();
       }
       EXPECT_TRUE(rounding) << shown.toStdString() << " for " << whole.toStdString();
       EXPECT_LT(box.fontMetrics().horizontalAdvance(shown), box.contentsRect().width() - 4);
@@ -385,8 +384,7 @@ TEST_F(LinearPanelTest, NumbersTooWideForTheirBoxesAreDrawnInDigitsThatFit) {
       twin.setCursorPosition(0);
       const bool focused = box.hasFocus();
       for (const qreal ratio : {1.0, 1.5, 2.0}) {
-        EXPECT_EQ(Drawn(twin, ratio, true) == Drawn(box, ratio, true), true)
-            << shown.toStdString() << ratio;
+        EXPECT_TRUE(Drawn(twin, ratio, true) == Drawn(box, ratio, true)) << shown.toStdString();
         EXPECT_EQ(Drawn(twin, ratio, false) == Drawn(box, ratio, false), !focused)
             << shown.toStdString();
       }
