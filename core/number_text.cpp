@@ -25,8 +25,8 @@ struct NumberSyntax {
   bool negative = false;
   const char* first = nullptr;  // start of the mantissa
   const char* last = nullptr;   // end of the mantissa and of the exponent, when it has digits
-  // Power of ten of the first non-zero digit, saturated; only meaningful when from_chars says the
-  // value is out of range, to tell an overflow from an underflow.
+  // Power of ten of the first non-zero digit, saturated; 0 when every digit is zero. Tells an
+  // overflow from an underflow when from_chars says the value is out of range.
   std::int64_t magnitude = 0;
 };
 
@@ -174,6 +174,46 @@ char* WritePattern(double x, int decimals, PatternBuffer& buffer) {
   return WritePlaces(d, -1, -decimals, out);
 }
 
+// A number text's leading significant digits, rounded to a count of them.
+struct ShortDigits {
+  DecimalDigits digits;  // no digit at all for a zero
+  bool negative = false;
+  bool exact = true;  // no non-zero digit was dropped
+};
+
+// The digits of a text ParseSyntax accepted, rounded to `count` significant ones (1 to
+// kMaxShortDigits) with halves away from zero: only the first digit dropped decides.
+ShortDigits RoundTextDigits(const NumberSyntax& syntax, int count) {
+  ShortDigits out;
+  out.negative = syntax.negative;
+  DecimalDigits& d = out.digits;
+  for (const char* p = syntax.first; p != syntax.last && *p != 'E' && *p != 'e'; ++p) {
+    if (!IsDigit(*p) || (d.count == 0 && *p == '0')) continue;
+    if (d.count <= count) {
+      d.digits[static_cast<std::size_t>(d.count++)] = *p;
+    } else if (*p != '0') {
+      out.exact = false;
+      break;
+    }
+  }
+  if (d.count == 0) return out;
+  if (d.count > count && d.digits[static_cast<std::size_t>(count)] != '0') out.exact = false;
+  // At most a few thousand digits and a saturated exponent: well inside an int.
+  d.exponent = static_cast<int>(
+      std::clamp<std::int64_t>(syntax.magnitude, -2 * kExponentLimit, 2 * kExponentLimit));
+  d.RoundAtPlace(d.exponent - count + 1);
+  return out;
+}
+
+// ShortNumberText of a text ParseSyntax accepted.
+std::string ShortText(const NumberSyntax& syntax, int digits) {
+  digits = std::clamp(digits, 1, kMaxShortDigits);
+  const ShortDigits rounded = RoundTextDigits(syntax, digits);
+  if (rounded.digits.count == 0) return "0";
+  std::string text = DisplayText(rounded.digits, rounded.negative, digits - 1);
+  return rounded.exact ? text : "\u2248" + text;
+}
+
 }  // namespace
 
 Result<double> ReadDouble(std::string_view text) {
@@ -258,6 +298,31 @@ std::string SingleText(float x) {
   if (!std::isfinite(x)) return NonFiniteText(static_cast<double>(x));
   if (x == 0) return "0";
   return DisplayText(RoundToSignificant(std::fabs(static_cast<double>(x)), 7), x < 0, 6);
+}
+
+Result<std::string> ShortNumberText(std::string_view text, int digits) {
+  NumberSyntax syntax;
+  if (!ParseSyntax(text, syntax)) return Failure::Unreadable;
+  return ShortText(syntax, digits);
+}
+
+std::optional<std::string> FitNumberText(std::string_view text,
+                                         const std::function<bool(std::string_view)>& fits) {
+  NumberSyntax syntax;
+  if (!ParseSyntax(text, syntax)) return std::nullopt;
+  // A form does not shorten steadily with fewer digits (with fewer, a positional form turns into
+  // a longer exponent form, and a rounding carry drops zeros), so every count is tried from the
+  // most down.
+  // Neighbouring counts often give one form (a text with fewer digits, dropped zeros), which is
+  // measured once.
+  std::string tried;
+  for (int digits = kMaxShortDigits; digits >= 1; --digits) {
+    std::string form = ShortText(syntax, digits);
+    if (form == tried) continue;
+    if (fits(form)) return form;
+    tried = std::move(form);
+  }
+  return std::nullopt;
 }
 
 }  // namespace core

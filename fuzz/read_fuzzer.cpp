@@ -77,6 +77,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  std::fabs(*wide) > 1.79769313486231e308);
     }
   }
+  // A box too narrow for the text draws it in fewer digits: a form exactly for the texts of the
+  // grammar, itself one after its mark, and within half a unit of its last digit.
+  const int digits = 1 + static_cast<int>(size % core::kMaxShortDigits);
+  const core::Result<std::string> form = core::ShortNumberText(text, digits);
+  FUZZ_CHECK(form.has_value() == (wide || wide.error() == core::Failure::Overflow));
+  if (form) {
+    const core::Result<double> shown =
+        core::ReadDouble(form->substr(form->starts_with("\u2248") ? 3 : 0));
+    FUZZ_CHECK(shown || shown.error() == core::Failure::Overflow);
+    if (wide && shown && std::fabs(*wide) >= 1e-300) {
+      FUZZ_CHECK(std::fabs(*shown - *wide) <=
+                 std::fabs(*wide) * (0.5 * std::pow(10.0, 1 - digits) + 1e-15));
+    }
+  }
   if (narrow) {
     FUZZ_CHECK(std::isfinite(*narrow));
     FUZZ_CHECK(wide && static_cast<float>(*wide) == *narrow);

@@ -16,6 +16,14 @@ class EntryBox : public QLineEdit {
 
   explicit EntryBox(QWidget* parent);
 
+  // What the box draws in place of a text wider than its line, whenever it is not being edited:
+  // the text's number in as many significant digits as fit, after "\u2248" when digits are hidden
+  // (core::FitNumberText), or a text that is no number cut short with "\u2026". A part of a
+  // number, the part a scrolled line edit shows, would read as another number. Empty when the
+  // whole text fits, and the box draws as a line edit does. The text itself stays whole: it is
+  // what is copied, read by the panels and given to a screen reader, and the tooltip shows it.
+  QString FittedText() const;
+
  signals:
   // The box's text changed and the box kept it. An edit that would make the text longer than
   // kMaxText is refused whole instead, and this is not emitted: one typed, pasted or pasted with
@@ -27,11 +35,24 @@ class EntryBox : public QLineEdit {
 
  protected:
   void dropEvent(QDropEvent* event) override;
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Keep(const QString& text);
+  // Where QLineEdit draws its text: inside the frame and the text margins.
+  QRect TextContents() const;
 
   QString kept_;
+  // FittedText for a text and a line width: worked out when a box is drawn, not as it is typed.
+  struct Fitted {
+    QString text;
+    int width = -1;
+    QString shown;
+  };
+  mutable Fitted fitted_;
 };
 
 }  // namespace ui

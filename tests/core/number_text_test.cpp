@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace core {
@@ -518,6 +522,106 @@ TEST(SingleTextProperty, ReadsBackToTheSameSevenDigits) {
     std::snprintf(expected, sizeof expected, "%.6e", static_cast<double>(x));
     std::snprintf(actual, sizeof actual, "%.6e", *back);
     ASSERT_STREQ(expected, actual) << text;
+  }
+}
+
+// Characters of a UTF-8 text.
+int Characters(std::string_view text) {
+  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// A shortened form shows at most `digits` significant digits, stands within half a unit of its
+// last digit of the text's number (both read with 64 significant bits and a range far beyond a
+// double's), and is marked unless it is that number.
+void ExpectReadsAsItsText(const std::string& form, const std::string& text, int digits) {
+  const bool marked = form.starts_with("\u2248");
+  const std::string number = form.substr(marked ? 3 : 0);
+  const std::size_t e = std::min(number.find('E'), number.size());
+  const std::size_t point = std::min(number.find('.'), e);
+  const std::size_t first = std::min(number.find_first_of("123456789"), e);
+  EXPECT_LE(std::count_if(number.begin() + static_cast<std::ptrdiff_t>(first),
+                          number.begin() + static_cast<std::ptrdiff_t>(e), ::isdigit),
+            digits)
+      << form;
+  const int last_place = (e < number.size() ? std::stoi(number.substr(e + 1)) : 0) -
+                         static_cast<int>(point < e ? e - point - 1 : 0);
+  const long double value = std::strtold(text.c_str(), nullptr);
+  const long double shown = std::strtold(number.c_str(), nullptr);
+  EXPECT_LE(std::fabs(value - shown),
+            0.5L * std::pow(10.0L, last_place) +
+                std::fabs(value) * std::numeric_limits<long double>::epsilon())
+      << form << " from " << text;
+  if (!marked) {
+    EXPECT_EQ(value, shown) << form << " from " << text;
+  }
+}
+
+// The texts the panels write at their widest, each category's extremes, and texts typed in odd
+// forms, shortened to a number of digits.
+TEST(ShortNumberText, RoundsTheTextsDigitsAndKeepsItsMagnitude) {
+  const std::string big = "1" + std::string(400, '0');
+  const std::vector<std::tuple<std::string, int, std::string>> cases = {
+      {"1.60934449789256E+15", 8, "\u22481.6093445E+15"},
+      {"-1.60934449789256E+15", 3, "\u2248-1.61E+15"},
+      {"1609344497892.56", 8, "\u22481.6093445E+12"},
+      {"1016046908.39848", 10, "\u22481016046908"},
+      {"1016046908.39848", 5, "\u22481.016E+09"},
+      {"1119.99999862", 10, "\u22481119.999999"},
+      {"1119.99999862", 9, "\u22481120"},
+      {"9.99999999999999E+15", 8, "\u22481E+16"},
+      {"99999999999.9999", 12, "\u2248100000000000"},
+      {"99999999999.9999", 11, "\u22481E+11"},
+      {"-2.5", 1, "\u2248-3"},
+      {"12.5e3", 2, "\u22481.3E+04"},
+      {"1E-05", 1, "1E-05"},
+      {"1.23456789012345E-300", 5, "\u22481.2346E-300"},
+      {"0.000123456789012", 4, "\u22480.0001235"},
+      {"-0.0000123456789012", 4, "\u2248-1.235E-05"},
+      {"-1.79769313486232E+308", 1, "\u2248-2E+308"},
+      {"3.402823E+38", 4, "\u22483.403E+38"},
+      {"4.94065645841247E-324", 2, "\u22484.9E-324"},
+      {"  0001234567.000 ", 7, "1234567"},
+      {"12345678901234567890123", 17, "\u22481.2345678901234568E+22"},
+      {"-0.000", 2, "0"},
+      {big, 3, "1E+400"},
+      {big + "1", 3, "\u22481E+401"},
+  };
+  for (const auto& [text, digits, expected] : cases) {
+    EXPECT_EQ(expected, *ShortNumberText(text, digits)) << text;
+    ExpectReadsAsItsText(expected, text, digits);
+  }
+  for (const std::string text : {"5,5abc", "", ".", "1.2.3", "Infinity"}) {
+    EXPECT_FALSE(ShortNumberText(text, 5)) << text;
+  }
+}
+
+TEST(ShortNumberTextProperty, EveryDisplayTextReadsAsItselfInFewerDigits) {
+  for (const double x : SampleDoubles(2000, 2000, 12)) {
+    const std::string text = DoubleText(x);
+    for (int digits = 1; digits <= 15; ++digits) {
+      ExpectReadsAsItsText(*ShortNumberText(text, digits), text, digits);
+    }
+  }
+}
+
+// A box `characters` wide takes the form with the most digits that fits it.
+TEST(FitNumberText, TakesTheMostDigitsThatFit) {
+  const std::vector<std::tuple<std::string, int, std::optional<std::string>>> cases = {
+      {"1016046908.39848", 11, "\u22481016046908"},
+      {"1016046908.39848", 10, "\u22481.016E+09"},
+      {"1.60934449789256E+15", 12, "\u22481.60934E+15"},
+      {"1119.99999862", 11, "\u22481120"},
+      {"99999999999.9999", 12, "\u22481E+11"},
+      {"-1.79769313486232E+308", 7, std::nullopt},
+      {"5,5abc1234567", 30, std::nullopt},
+  };
+  for (const auto& [text, characters, expected] : cases) {
+    const auto fits = [most = characters](std::string_view form) {
+      return Characters(form) <= most;
+    };
+    EXPECT_EQ(expected, FitNumberText(text, fits)) << text << " in " << characters;
   }
 }
 

@@ -1,9 +1,14 @@
 // The four linear panels driven through their real boxes: typing, editing keys, pasting.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "core/number_text.h"
+#include "ui/entry_box.h"
 #include "ui/linear_panel.h"
 #include "ui_test_support.h"
 
@@ -318,6 +325,76 @@ TEST_F(LinearPanelTest, SwitchingPanelsKeepsTheirTexts) {
     EXPECT_EQ(length, Texts(form, "Length1")) << button;
     EXPECT_EQ(area, Texts(form, "Area1")) << button;
   }
+}
+
+// How a widget comes out drawn at a device pixel ratio, on screen or through a picture as the
+// printout draws the window; inside the frame, which shows where the focus is.
+QImage Drawn(QWidget& widget, qreal ratio, bool on_paper) {
+  QImage image((QSizeF(widget.size()) * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::red);
+  if (on_paper) {
+    QPicture picture;
+    QPainter painter(&picture);
+    widget.render(&painter);
+    painter.end();
+    QPainter(&image).drawPicture(0, 0, picture);
+  } else {
+    widget.render(&image);
+  }
+  const QRectF inside = QRectF(widget.rect().adjusted(3, 3, -3, -3));
+  return image.copy(QRectF(inside.topLeft() * ratio, inside.size() * ratio).toRect());
+}
+
+// With 1000 miles, and 1000 long tons with every box scrolled to its end by tabbing through,
+// every box but the focused one draws a number that reads as its text, in full or in fewer digits;
+// on paper the focused one too. Only the drawing changes: text, tooltip and screen reader keep
+// the whole number.
+TEST_F(LinearPanelTest, NumbersTooWideForTheirBoxesAreDrawnInDigitsThatFit) {
+  ASSERT_TRUE(uitest::ShowActive(form));
+  Type(Box(form, "Length1", 6), "1000");
+  Click("CmdMass");
+  Type(Box(form, "Mass1", 0), "1000");
+  for (int i = 0; i < 11; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ("1.60934449789256E+15", Box(form, "Length1", 5)->text());
+  EXPECT_EQ("1609344497892.56", Box(form, "Length1", 4)->text());
+  EXPECT_EQ("1016046908.39848", Box(form, "Mass1", 6)->text());
+  EXPECT_EQ("1119.99999862", Box(form, "Mass1", 1)->text());
+  int fitted = 0;
+  for (const char* boxes : {"Length1", "Mass1"}) {
+    for (int i = 0; i < 9; ++i) {
+      auto& box = *static_cast<ui::EntryBox*>(Box(form, boxes, i));
+      const QString whole = box.text();
+      const QString shown = box.FittedText();
+      if (shown.isEmpty()) continue;
+      ++fitted;
+      // One of the core's shorter forms of the text, and it fits the box's line.
+      bool rounding = false;
+      for (int n = 1; n <= core::kMaxShortDigits; ++n) {
+        rounding =
+            rounding || *core::ShortNumberText(whole.toStdString(), n) == shown.toStdString();
+      }
+      EXPECT_TRUE(rounding) << shown.toStdString() << " for " << whole.toStdString();
+      EXPECT_LT(box.fontMetrics().horizontalAdvance(shown), box.contentsRect().width() - 4);
+      // Drawn exactly where, and as, a line edit draws that form as its own text.
+      QLineEdit twin(shown, box.parentWidget());
+      twin.setGeometry(box.geometry());
+      twin.setFont(box.font());
+      twin.setPalette(box.palette());
+      twin.setCursorPosition(0);
+      const bool focused = box.hasFocus();
+      for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        EXPECT_TRUE(Drawn(twin, ratio, true) == Drawn(box, ratio, true)) << shown.toStdString();
+        EXPECT_EQ(Drawn(twin, ratio, false) == Drawn(box, ratio, false), !focused)
+            << shown.toStdString();
+      }
+      EXPECT_EQ(whole, QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Value));
+      QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), box.mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(&box, &hover);
+      EXPECT_EQ(!focused, QToolTip::text() == whole);
+    }
+  }
+  EXPECT_GE(fitted, 9);
 }
 
 // An entry that cannot be converted writes nothing, and the next readable one converts.

@@ -5,6 +5,8 @@
 #ifndef CORE_NUMBER_TEXT_H_
 #define CORE_NUMBER_TEXT_H_
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -76,6 +78,31 @@ struct RoundedValue {
   std::string text;
 };
 Result<RoundedValue> RoundForDisplay(double x, int decimals);
+
+// The most significant digits ShortNumberText writes: as many as any double needs.
+inline constexpr int kMaxShortDigits = 17;
+
+// A number text written with at most `digits` significant digits (1 to kMaxShortDigits), for a
+// box too narrow for the whole text. The text's own decimal digits are rounded, halves away from
+// zero, exactly (no double is involved, so any length and exponent works), and written as
+// DoubleText writes a number: trailing zeros dropped, positional for decimal exponents -4 to
+// digits - 1 and otherwise with "E". "\u2248" (almost equal to) leads when a non-zero digit was
+// dropped, so that a shortened number is never taken for the whole one. Unreadable for a text
+// outside ReadDouble's grammar; a value too large for a double is still written.
+//   ShortNumberText("1.60934449789256E+15", 8) -> "\u22481.6093445E+15"
+//   ShortNumberText("1609344497892.56", 8) -> "\u22481.6093445E+12"
+//   ShortNumberText("1119.99999862", 9) -> "\u22481120"
+//   ShortNumberText("-0.000123456789", 4) -> "\u2248-0.0001235"
+//   ShortNumberText("100000000000000000000", 3) -> "1E+20"    ShortNumberText("0.000", 1) -> "0"
+//   ShortNumberText("5,5abc", 4) -> Failure::Unreadable
+Result<std::string> ShortNumberText(std::string_view text, int digits);
+
+// The ShortNumberText of `text` with the most digits whose form `fits` (a box's width, say);
+// none when the text is not a number or no form fits.
+//   FitNumberText("1016046908.39848", at most 11 characters) -> "\u22481016046908"
+//   FitNumberText("1016046908.39848", at most 10 characters) -> "\u22481.016E+09"
+std::optional<std::string> FitNumberText(std::string_view text,
+                                         const std::function<bool(std::string_view)>& fits);
 
 }  // namespace core
 
