@@ -12,7 +12,7 @@ test_packages=(
   "${run_packages[@]}"
   git clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
+  python3 xvfb xauth xdotool x11-xkb-utils xclip imagemagick librsvg2-bin poppler-utils
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd cups-filters
