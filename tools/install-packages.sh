@@ -27,7 +27,7 @@ test_packages=(
 windows_packages=(
   cmake ninja-build perl dpkg-dev xz-utils qt6-base-dev googletest fonts-liberation python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin zip wixl python3-olefile
-  wine wine64 fonts-wine xvfb xauth xdotool xclip icoutils libimage-exiftool-perl
+  wine wine64 fonts-wine xvfb xauth xdotool xclip x11-xkb-utils icoutils libimage-exiftool-perl
 )
 # Debian's packaging tools, for the package build and its checks, without what they recommend
 # (keyrings, upload and maintainer tools), which no check needs.
