@@ -12,7 +12,7 @@ test_packages=(
   "${run_packages[@]}"
   git clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 xvfb xauth xdotool imagemagick librsvg2-bin poppler-utils
+  python3 xvfb xauth xdotool x11-xkb-utils xclip imagemagick librsvg2-bin poppler-utils
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream dpkg-dev fakeroot file xdg-utils
   cups cups-client cups-bsd cups-filters
@@ -27,7 +27,7 @@ test_packages=(
 windows_packages=(
   cmake ninja-build perl dpkg-dev xz-utils qt6-base-dev googletest fonts-liberation python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin zip wixl python3-olefile
-  wine wine64 fonts-wine xvfb xauth xdotool xclip icoutils libimage-exiftool-perl
+  wine wine64 fonts-wine xvfb xauth xdotool xclip x11-xkb-utils icoutils libimage-exiftool-perl
 )
 # Debian's packaging tools, for the package build and its checks, without what they recommend
 # (keyrings, upload and maintainer tools), which no check needs.

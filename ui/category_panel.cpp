@@ -1,11 +1,14 @@
 #include "ui/category_panel.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 
 #include "ui/entry_box.h"
 #include "ui/fonts.h"
+#include "ui/key_codes.h"
 #include "ui/layout.h"
 
 namespace ui {
@@ -72,6 +75,18 @@ std::vector<EntryBox*> CategoryPanel::AddUnits(const std::vector<UnitRow>& rows,
 void WriteBox(QLineEdit& box, const QString& text) {
   box.setText(text);
   box.setCursorPosition(0);  // a long number shows from its first digit, not its end
+}
+
+bool RetypeKeypadDecimal(QObject& box, const QKeyEvent& key) {
+  const QString point = QStringLiteral(".");
+  // A QKeyEvent's text is fixed, so the point comes as a new event; it carries "." and so
+  // passes here unchanged.
+  if (!IsKeypadDecimal(key) || key.text() == point) return false;
+  QKeyEvent typed(key.type(), Qt::Key_Period, key.modifiers(), key.nativeScanCode(),
+                  key.nativeVirtualKey(), key.nativeModifiers(), point, key.isAutoRepeat(),
+                  static_cast<quint16>(key.count()), key.device());
+  QCoreApplication::sendEvent(&box, &typed);
+  return true;
 }
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 
 #include "core/units.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -45,6 +46,12 @@ class CategoryPanel : public QGroupBox {
 
 // Writes a box's text from the program, and shows it from its first character.
 void WriteBox(QLineEdit& box, const QString& text);
+
+// The keypad's decimal key types the point under every keyboard layout. When the layout gives it
+// another character, the box is sent the same key carrying "." instead, which its filter, its undo
+// history and its change handling take as a typed point. True when it was sent: the key filter
+// then drops the original.
+bool RetypeKeypadDecimal(QObject& box, const QKeyEvent& key);
 
 }  // namespace ui
 

@@ -7,6 +7,7 @@ namespace ui {
 std::optional<int> CharacterCode(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers();
   if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+  if (IsKeypadDecimal(event)) return '.';
   // Ctrl with a keypad key still types the keypad's character into a box, as Qt inserts it.
   const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::KeypadModifier);
   const int key = event.key();
@@ -39,6 +40,12 @@ std::optional<int> CharacterCode(const QKeyEvent& event) {
   const char16_t first = text.front().unicode();
   if (first == 127) return std::nullopt;  // some keyboards send DEL as text for Delete
   return first;
+}
+
+bool IsKeypadDecimal(const QKeyEvent& event) {
+  const int key = event.key();
+  return (event.modifiers() & Qt::KeypadModifier) &&
+         (key == Qt::Key_Period || key == Qt::Key_Comma);
 }
 
 bool IsAltCharacter(const QKeyEvent& event) {

@@ -79,7 +79,8 @@ void LinearPanel::Change(std::int16_t index) {
 bool LinearPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const auto& key = *static_cast<QKeyEvent*>(event);
-  if (IsAltCharacter(key)) return true;  // a menu's access key that no menu took
+  if (IsAltCharacter(key)) return true;                 // a menu's access key that no menu took
+  if (RetypeKeypadDecimal(*watched, key)) return true;  // judged as the point it now carries
   const std::optional<int> code = CharacterCode(key);
   if (!code) return false;  // an editing key: the box handles it
   const auto index = static_cast<std::int16_t>(watched->property("index").toInt());

@@ -56,9 +56,12 @@ TemperaturePanel::TemperaturePanel(QWidget* parent)
   }
 }
 
-// Every key reaches the boxes, except a menu's access key that no menu took.
-bool TemperaturePanel::eventFilter(QObject* /*watched*/, QEvent* event) {
-  return event->type() == QEvent::KeyPress && IsAltCharacter(*static_cast<const QKeyEvent*>(event));
+// Every key reaches the boxes, except a menu's access key that no menu took; the keypad's
+// decimal key reaches them as the point.
+bool TemperaturePanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto& key = *static_cast<const QKeyEvent*>(event);
+  return IsAltCharacter(key) || RetypeKeypadDecimal(*watched, key);
 }
 
 void TemperaturePanel::Change(Scale source) {

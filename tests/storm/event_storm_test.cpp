@@ -178,6 +178,7 @@ std::vector<Event> MakeEvents(std::uint64_t seed, int count) {
       {Qt::Key_V, Qt::ControlModifier, "\x16"},  {Qt::Key_X, Qt::ControlModifier, "\x18"},
       {Qt::Key_Z, Qt::ControlModifier, "\x1a"},  {Qt::Key_Insert, Qt::ShiftModifier, ""},
       {Qt::Key_Delete, Qt::ShiftModifier, ""},   {Qt::Key_Insert, Qt::ControlModifier, ""},
+      {Qt::Key_Comma, Qt::KeypadModifier, ","},  // the keypad's decimal key, German layout
   };
   std::vector<Event> events;
   events.reserve(static_cast<std::size_t>(count));

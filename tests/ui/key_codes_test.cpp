@@ -50,6 +50,15 @@ TEST(CharacterCode, GivesTheCodeOfTheTypedCharacterOrNothingForEditingKeys) {
       // Ctrl with a keypad key types the key's character all the same.
       {Qt::Key_Period, Qt::ControlModifier | Qt::KeypadModifier, ".", 46},
       {Qt::Key_2, Qt::ControlModifier | Qt::KeypadModifier, "2", 50},
+      // The keypad's decimal key types the point under any layout; the main block's comma does
+      // not, and with Num Lock off the key is Delete.
+      {Qt::Key_Comma, Qt::KeypadModifier, ",", 46},  // a German layout on X11 or Wayland
+      {Qt::Key_Period, Qt::KeypadModifier, ",", 46},
+      {Qt::Key_Period, Qt::KeypadModifier, ".", 46},
+      {Qt::Key_Comma, Qt::ControlModifier | Qt::KeypadModifier, ",", 46},
+      {Qt::Key_Comma, Qt::AltModifier | Qt::KeypadModifier, ",", std::nullopt},
+      {Qt::Key_Comma, Qt::NoModifier, ",", 44},
+      {Qt::Key_Delete, Qt::KeypadModifier, "\x7f", std::nullopt},
   };
   for (const Case& c : cases) {
     const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);

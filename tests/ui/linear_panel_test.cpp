@@ -179,6 +179,29 @@ TEST_F(LinearPanelTest, TextNotTypedKeyByKeyCannotSlipPastTheFilter) {
   EXPECT_EQ("2", feet->text());
 }
 
+// The keypad's decimal key types the point, with Ctrl too, where the layout gives it ",": that
+// point then follows the rules and the undo history of a typed one.
+TEST_F(LinearPanelTest, KeypadDecimalKeyTypesThePoint) {
+  QLineEdit* yards = Box(form, "Length1", 0);
+  ClearByTyping(yards);
+  Type(yards, "5.5");
+  yards->undo();
+  const QString undone = yards->text();
+  for (const Qt::KeyboardModifiers modifiers :
+       {Qt::KeyboardModifiers(Qt::KeypadModifier), Qt::KeypadModifier | Qt::ControlModifier}) {
+    ClearByTyping(yards);
+    QTest::keyClick(yards, Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(yards, Qt::Key_Comma, modifiers);
+    QTest::keyClick(yards, Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ("5.5", yards->text()) << modifiers.toInt();
+    EXPECT_EQ("5.0292", Box(form, "Length1", 1)->text()) << modifiers.toInt();
+    QTest::keyClick(yards, Qt::Key_Comma, modifiers);  // a second point
+    EXPECT_EQ("5.5", yards->text()) << modifiers.toInt();
+    yards->undo();
+    EXPECT_EQ(undone, yards->text()) << modifiers.toInt();
+  }
+}
+
 // The handlers are public: an index outside 0 to 8 changes nothing and reads no box.
 TEST_F(LinearPanelTest, HandlersIgnoreIndicesOutsideTheArray) {
   Type(Box(form, "Length1", 4), "7");

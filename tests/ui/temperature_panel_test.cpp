@@ -132,6 +132,10 @@ TEST_F(TemperaturePanelTest, EveryKeyReachesTheBoxButAltCombinations) {
   QTest::keyClick(Scale(0), Qt::Key_Backspace);
   QTest::keyClick(Scale(0), Qt::Key_G, Qt::AltModifier);
   EXPECT_EQ("1", Scale(0)->text());
+  // The keypad's decimal key types the point where the layout gives it ",".
+  QTest::keyClick(Scale(0), Qt::Key_Comma, Qt::KeypadModifier);
+  QTest::keyClick(Scale(0), Qt::Key_5, Qt::KeypadModifier);
+  EXPECT_EQ((std::array<QString, 3>{"1.5", "34.7", "274.65"}), Texts());
 }
 
 TEST_F(TemperaturePanelTest, LoadHandlerWritesZeroWithoutConverting) {

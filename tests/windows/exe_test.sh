@@ -9,8 +9,8 @@
 set -eu
 exe=$1 msi=$2 ico=$3 runner=$4 session=$5 product_name=$6 internal_name=$7 file_name=$8 version=$9
 . "$(dirname "$0")/../lib.sh"
-needs "libimage-exiftool-perl, icoutils, binutils-mingw-w64-x86-64, xdotool and xclip" \
-  exiftool wrestool icotool x86_64-w64-mingw32-objdump xdotool xclip
+needs "libimage-exiftool-perl, icoutils, binutils-mingw-w64-x86-64, xdotool, xclip, x11-xkb-utils" \
+  exiftool wrestool icotool x86_64-w64-mingw32-objdump xdotool xclip setxkbmap
 
 check_program_resources "$exe" "$ico" "$product_name" "$internal_name" "$file_name" "$version"
 x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers"
@@ -62,6 +62,22 @@ metres=
 wait_for 10 copied || true
 [ "$metres" = "4.572" ] || fail "5 yards typed, the metre box says '$metres', not 4.572"
 echo "5 yd typed: 4.572 m"
+
+# Under a German X layout, which Wine passes on, the keypad's decimal key is VK_DECIMAL typing ",";
+# it types the point, and the main block's comma stays refused. Set while Wine is connected (X
+# resets its keymap when its last client leaves), and put back for the tests that follow.
+layout=$(setxkbmap -query | sed -n 's/^layout: *//p')
+at_exit "setxkbmap '$layout'"
+setxkbmap de
+copied_anew() { copied=$(xclip -o -selection clipboard -t UTF8_STRING) && [ "$copied" != "$1" ]; }
+xdotool key --delay 100 shift+Tab KP_5 comma KP_Separator KP_5 Tab ctrl+Insert
+wait_for 10 copied_anew "$metres" || true
+[ "$copied" = 5.0292 ] || fail "German layout, keypad 5, comma, decimal, 5 in yd: '$copied' m"
+xdotool key --delay 100 shift+Tab shift+Tab shift+Tab space Tab Tab KP_5 KP_Separator KP_5 Tab \
+  ctrl+Insert
+wait_for 10 copied_anew 5.0292 || true
+[ "$copied" = 41.9 ] || fail "German layout, keypad 5, decimal, 5 in the Celsius box: '$copied' F"
+echo "German layout: keypad 5, decimal, 5 gives 5.0292 m from yd and 41.9 F from C"
 
 # The link: in the banner, 168 x 88 pixels into the client area, below the menu bar.
 xdotool mousemove --window "$window" 200 $((HEIGHT - 293 + 95)) click 1
