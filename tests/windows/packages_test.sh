@@ -1,0 +1,91 @@
+#!/bin/sh
+# The Windows files as a publisher ships them, made again from the program already built:
+# - reproducible: a second build of the program, from a copy of the source in another folder,
+#   under another time zone and umask, packs into the same program file, zip and installer;
+# - signed: with a throwaway root and code-signing certificate, the program file, the program file
+#   in the zip, the program file in the installer and the installer verify against that root,
+#   and the password appears nowhere in what the build prints;
+# - installed over: the unsigned build installs, and again over itself; the signed build, another
+#   build of the same version, then installs over it in place, with one entry among the installed
+#   programs.
+#
+# packages_test.sh SOURCE_DIR PACKAGES_DIR PACKAGE RUNNER SESSION PRODUCT_NAME FILE_NAME
+set -eu
+source=$1 packages=$2 package=$3 runner=$4 session=$5 product_name=$6 file_name=$7
+. "$(dirname "$0")/../lib.sh"
+needs "osslsigncode, openssl, msitools and unzip" osslsigncode openssl msiextract unzip
+for file in "$file_name" "$package.zip" "$package.msi"; do
+  [ -s "$packages/$file" ] || fail "no $packages/$file: run tools/windows.sh"
+done
+# The times in the files are those of the last commit, in the copy as in the source.
+SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
+
+echo "--- a second build, in another folder, time zone and umask"
+copy=$work/second/src
+mkdir -p "$copy"
+(cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
+  tar -xmf - -C "$copy"
+(cd "$copy" && umask 077 && TZ=Asia/Tokyo tools/windows.sh --program-only > ../build.log 2>&1) ||
+  { tail -n 40 "$work/second/build.log"; fail "the second build failed"; }
+for file in "$file_name" "$package.zip" "$package.msi"; do
+  cmp "$packages/$file" "$copy/build/windows/$file" || fail "the two builds of $file differ"
+done
+echo "the two builds made the same program file, zip and installer"
+
+echo "--- signed with a throwaway certificate"
+cd "$work"
+password=throwaway-$$-password
+printf '%s' "$password" > password
+openssl req -x509 -newkey rsa:2048 -nodes -keyout root.key -out root.pem -days 2 \
+  -subj "/CN=BVN Test Root" -addext basicConstraints=critical,CA:TRUE \
+  -addext keyUsage=critical,keyCertSign > openssl.log 2>&1
+openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr \
+  -subj "/CN=BVN Test Publisher" >> openssl.log 2>&1
+printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\n%s\n' \
+  extendedKeyUsage=codeSigning > signer.ext
+openssl x509 -req -in signer.csr -CA root.pem -CAkey root.key -CAcreateserial -days 2 \
+  -extfile signer.ext -out signer.pem >> openssl.log 2>&1
+openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile root.pem -out signer.pfx \
+  -passout file:password >> openssl.log 2>&1 || { cat openssl.log; fail "no certificate"; }
+BVN_SIGNING_PFX=$work/signer.pfx BVN_SIGNING_PASSWORD=$password \
+  "$source/tools/windows.sh" --pack "$work/signed" > signing.log 2>&1 ||
+  { cat signing.log; fail "packing with a certificate failed"; }
+! grep -qF "$password" signing.log || fail "the build printed the signing password"
+signed=$work/signed
+mkdir zip msi
+unzip -q "$signed/$package.zip" "$package/$file_name" -d zip
+msiextract -C msi "$signed/$package.msi" > /dev/null
+in_msi=$(find msi -name "$file_name")
+for file in "$signed/$file_name" "zip/$package/$file_name" "$in_msi" "$signed/$package.msi"; do
+  osslsigncode verify -CAfile root.pem -in "$file" > verify.log 2>&1 ||
+    { cat verify.log; fail "$file does not verify"; }
+done
+cmp "$signed/$file_name" "zip/$package/$file_name" && cmp "$signed/$file_name" "$in_msi" ||
+  fail "the zip or the installer holds another program file than the signed one"
+osslsigncode remove-signature -in "$signed/$file_name" -out unsigned.exe > /dev/null
+cmp unsigned.exe "$packages/$file_name" || fail "signing changed more than the signature"
+echo "signed: the program file, in the zip and in the installer, and the installer verify"
+
+echo "--- a later build installs over an earlier one"
+[ -s "$session/display" ] || fail "no Wine session in $session"
+export DISPLAY=":$(cat "$session/display")" BVN_WINE_SESSION="$session"
+folder() { "$runner" winepath -u "$("$runner" cmd /c echo "%$1%" | tr -d '\r')"; }
+installed="$(folder LOCALAPPDATA)/Programs/$product_name/$file_name"
+earlier=$("$runner" winepath -w "$packages/$package.msi")
+later=$("$runner" winepath -w "$signed/$package.msi")
+at_exit "'$runner' msiexec /x '$later' /qn; '$runner' msiexec /x '$earlier' /qn"
+entries() { "$runner" uninstaller --list | tr -d '\r' | grep -c "|||$product_name\$" || true; }
+# install MSI WHAT PROGRAM: installs MSI, after which PROGRAM is the installed program file.
+install() {
+  "$runner" msiexec /i "$1" /qn || fail "$2: msiexec /i ended with status $?"
+  cmp -s "$installed" "$3" || fail "$2: the installed program file is not the one of the package"
+  [ "$(entries)" = 1 ] || fail "$2: $(entries) entries among the installed programs, not one"
+  echo "$2: installed, one entry"
+}
+install "$earlier" "the earlier build" "$packages/$file_name"
+install "$earlier" "the earlier build once more" "$packages/$file_name"
+install "$later" "the later build over it" "$signed/$file_name"
+"$runner" msiexec /x "$later" /qn || fail "msiexec /x: status $?"
+[ ! -e "$installed" ] && [ "$(entries)" = 0 ] || fail "the program is left after uninstalling"
+echo "uninstalled: nothing left"
