@@ -19,6 +19,12 @@ set(BVN_WINDOWS_LATE_IMPORTS
     runtimeobject shcore shell32 shlwapi user32 userenv uxtheme version winmm winspool ws2_32
     wtsapi32)
 
+# Those of them that Windows holds as KnownDLLs, or as API sets, and never looks for beside the
+# program (the registry's HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs).
+set(BVN_WINDOWS_KNOWN_IMPORTS
+    advapi32 comdlg32 gdi32 imm32 ole32 oleaut32 runtimeobject shcore shell32 shlwapi user32
+    ws2_32)
+
 # bvn_import_late(<target>): links the target against delay-load import libraries of
 # BVN_WINDOWS_LATE_IMPORTS, made from MinGW-w64's own import libraries, instead of those.
 function(bvn_import_late target)

@@ -11,11 +11,11 @@
 #
 # packages_test.sh SOURCE_DIR PACKAGES_DIR PACKAGE RUNNER SESSION PRODUCT_NAME FILE_NAME
 set -eu
-source=$1 packages=$2 package=$3 runner=$4 session=$5 product_name=$6 file_name=$7
+source=$1 built=$2 package=$3 runner=$4 session=$5 product_name=$6 file_name=$7
 . "$(dirname "$0")/../lib.sh"
 needs "osslsigncode, openssl, msitools and unzip" osslsigncode openssl msiextract unzip
 for file in "$file_name" "$package.zip" "$package.msi"; do
-  [ -s "$packages/$file" ] || fail "no $packages/$file: run tools/windows.sh"
+  [ -s "$built/$file" ] || fail "no $built/$file: run tools/windows.sh"
 done
 # The times in the files are those of the last commit, in the copy as in the source.
 SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct)
@@ -29,7 +29,7 @@ mkdir -p "$copy"
 (cd "$copy" && umask 077 && TZ=Asia/Tokyo tools/windows.sh --program-only > ../build.log 2>&1) ||
   { tail -n 40 "$work/second/build.log"; fail "the second build failed"; }
 for file in "$file_name" "$package.zip" "$package.msi"; do
-  cmp "$packages/$file" "$copy/build/windows/$file" || fail "the two builds of $file differ"
+  cmp "$built/$file" "$copy/build/windows/$file" || fail "the two builds of $file differ"
 done
 echo "the two builds made the same program file, zip and installer"
 
@@ -64,7 +64,7 @@ done
 cmp "$signed/$file_name" "zip/$package/$file_name" && cmp "$signed/$file_name" "$in_msi" ||
   fail "the zip or the installer holds another program file than the signed one"
 osslsigncode remove-signature -in "$signed/$file_name" -out unsigned.exe > /dev/null
-cmp unsigned.exe "$packages/$file_name" || fail "signing changed more than the signature"
+cmp unsigned.exe "$built/$file_name" || fail "signing changed more than the signature"
 echo "signed: the program file, in the zip and in the installer, and the installer verify"
 
 echo "--- a later build installs over an earlier one"
@@ -72,7 +72,7 @@ echo "--- a later build installs over an earlier one"
 export DISPLAY=":$(cat "$session/display")" BVN_WINE_SESSION="$session"
 folder() { "$runner" winepath -u "$("$runner" cmd /c echo "%$1%" | tr -d '\r')"; }
 installed="$(folder LOCALAPPDATA)/Programs/$product_name/$file_name"
-earlier=$("$runner" winepath -w "$packages/$package.msi")
+earlier=$("$runner" winepath -w "$built/$package.msi")
 later=$("$runner" winepath -w "$signed/$package.msi")
 at_exit "'$runner' msiexec /x '$later' /qn; '$runner' msiexec /x '$earlier' /qn"
 entries() { "$runner" uninstaller --list | tr -d '\r' | grep -c "|||$product_name\$" || true; }
@@ -83,8 +83,8 @@ install() {
   [ "$(entries)" = 1 ] || fail "$2: $(entries) entries among the installed programs, not one"
   echo "$2: installed, one entry"
 }
-install "$earlier" "the earlier build" "$packages/$file_name"
-install "$earlier" "the earlier build once more" "$packages/$file_name"
+install "$earlier" "the earlier build" "$built/$file_name"
+install "$earlier" "the earlier build once more" "$built/$file_name"
 install "$later" "the later build over it" "$signed/$file_name"
 "$runner" msiexec /x "$later" /qn || fail "msiexec /x: status $?"
 [ ! -e "$installed" ] && [ "$(entries)" = 0 ] || fail "the program is left after uninstalling"
