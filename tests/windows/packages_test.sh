@@ -2,37 +2,48 @@
 # The Windows files as a publisher ships them, made again from the program already built:
 # - reproducible: a second build of the program, from a copy of the source in another folder,
 #   under another time zone and umask, packs into the same program file, zip and installer;
-# - signed: with a throwaway root and code-signing certificate, the program file, the program file
+# - signed, with a throwaway root and code-signing certificate, the program file, the program file
 #   in the zip, the program file in the installer and the installer verify against that root,
 #   and the password appears nowhere in what the build prints;
-# - installed over: the unsigned build installs, and again over itself; the signed build, another
+#   and installed over: the unsigned build installs, and again over itself; the signed build, another
 #   build of the same version, then installs over it in place, with one entry among the installed
 #   programs.
 #
-# packages_test.sh SOURCE_DIR PACKAGES_DIR PACKAGE RUNNER SESSION PRODUCT_NAME FILE_NAME
+# The first needs no Wine, and runs beside the tests that do.
+#
+# packages_test.sh reproducible|signed SOURCE_DIR PACKAGES_DIR PACKAGE FILE_NAME \
+#   [RUNNER SESSION PRODUCT_NAME]
 set -eu
-source=$1 built=$2 package=$3 runner=$4 session=$5 product_name=$6 file_name=$7
+what=$1 source=$2 built=$3 package=$4 file_name=$5
 . "$(dirname "$0")/../lib.sh"
-needs "osslsigncode, openssl, msitools and unzip" osslsigncode openssl msiextract unzip
 for file in "$file_name" "$package.zip" "$package.msi"; do
   [ -s "$built/$file" ] || fail "no $built/$file: run tools/windows.sh"
 done
-# The times in the files are those of the last commit, in the copy as in the source.
-SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct)
+# Every time in the files is the build's (the last commit's, unless the builder set another),
+# which the program file's header holds: the second build takes the same.
+SOURCE_DATE_EPOCH=$(python3 -c 'import struct, sys
+data = open(sys.argv[1], "rb").read()
+print(struct.unpack_from("<I", data, struct.unpack_from("<I", data, 0x3C)[0] + 8)[0])' \
+  "$built/$file_name")
 export SOURCE_DATE_EPOCH
 
-echo "--- a second build, in another folder, time zone and umask"
-copy=$work/second/src
-mkdir -p "$copy"
-(cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
-  tar -xmf - -C "$copy"
-(cd "$copy" && umask 077 && TZ=Asia/Tokyo tools/windows.sh --program-only > ../build.log 2>&1) ||
-  { tail -n 40 "$work/second/build.log"; fail "the second build failed"; }
-for file in "$file_name" "$package.zip" "$package.msi"; do
-  cmp "$built/$file" "$copy/build/windows/$file" || fail "the two builds of $file differ"
-done
-echo "the two builds made the same program file, zip and installer"
+if [ "$what" = reproducible ]; then
+  echo "--- a second build, in another folder, time zone and umask"
+  copy=$work/second/src
+  mkdir -p "$copy"
+  (cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
+    tar -xmf - -C "$copy"
+  (cd "$copy" && umask 077 && TZ=Asia/Tokyo tools/windows.sh --program-only > ../build.log 2>&1) ||
+    { tail -n 40 "$work/second/build.log"; fail "the second build failed"; }
+  for file in "$file_name" "$package.zip" "$package.msi"; do
+    cmp "$built/$file" "$copy/build/windows/$file" || fail "the two builds of $file differ"
+  done
+  echo "the two builds made the same program file, zip and installer"
+  exit 0
+fi
 
+runner=$6 session=$7 product_name=$8
+needs "osslsigncode, openssl, msitools and unzip" osslsigncode openssl msiextract unzip
 echo "--- signed with a throwaway certificate"
 cd "$work"
 password=throwaway-$$-password
