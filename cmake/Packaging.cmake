@@ -12,4 +12,6 @@ if(TARGET ${BVN_EXECUTABLE})
        CONTENT "$<TARGET_FILE:${BVN_EXECUTABLE}>")
   file(WRITE ${PROJECT_BINARY_DIR}/windows-package.txt "${BVN_WINDOWS_PACKAGES}/${BVN_WINDOWS_PACKAGE}")
   file(WRITE ${PROJECT_BINARY_DIR}/qt-version.txt "${Qt6_VERSION}")  # for the licence notice
+  # What a signature names: the program and its web address.
+  file(WRITE ${PROJECT_BINARY_DIR}/signing-names.txt "${BVN_PRODUCT_NAME}\n${BVN_WEB_ADDRESS}\n")
 endif()

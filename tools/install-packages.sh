@@ -23,11 +23,13 @@ test_packages=(
 
 # The Windows program, cross-built from Debian's qtbase and googletest sources (apt-get source
 # needs dpkg-dev and a deb-src line, which is added when missing), its installer (wixl; olefile
-# dates it), and its tests under Wine.
+# dates it), its signature (osslsigncode), and its tests under Wine (msitools reads an
+# installer back, openssl makes the signing test's certificates).
 windows_packages=(
   cmake ninja-build perl dpkg-dev xz-utils qt6-base-dev googletest fonts-liberation python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin zip wixl python3-olefile
-  wine wine64 fonts-wine xvfb xauth xdotool xclip x11-xkb-utils icoutils libimage-exiftool-perl
+  osslsigncode wine wine64 fonts-wine xvfb xauth xdotool xclip x11-xkb-utils icoutils
+  libimage-exiftool-perl msitools openssl unzip
 )
 # Debian's packaging tools, for the package build and its checks, without what they recommend
 # (keyrings, upload and maintainer tools), which no check needs.

@@ -62,7 +62,9 @@ else
   step "Windows: the program, and its tests under Wine"
   # The first run builds the static Qt for Windows into a cache, about 20 minutes.
   tools/windows.sh
-  run_ctest --preset mingw
+  # The tests under Wine take turns on the session's display; the second build of the program
+  # runs beside them.
+  run_ctest --preset mingw -j "$jobs"
 fi
 
 step "fuzzing, ${fuzz_seconds}s a target"

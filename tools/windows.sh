@@ -6,17 +6,41 @@
 # Wine. The first run builds a static Qt for Windows from Debian's own qtbase source (about 20
 # minutes on 2 cores) and GoogleTest into a cache outside the tree; later runs reuse them.
 #
+# Usage: tools/windows.sh                 builds everything and packs it into build/windows
+#        tools/windows.sh --program-only  builds the program alone, and packs it
+#        tools/windows.sh --pack FOLDER   packs the program already built into FOLDER
+#
 # Environment:
 #   BVN_WINDOWS_CACHE  the cache (default ${XDG_CACHE_HOME:-$HOME/.cache}/bvn-unit-converter)
 #   BVN_WINDOWS_QT     a static MinGW-w64 Qt of your own to link against instead of building one
+#   BVN_SIGNING_PFX    a PKCS #12 file with the publisher's code-signing certificate and its key:
+#                      the program file and the installer are then signed (Authenticode, SHA-256)
+#   BVN_SIGNING_PASSWORD       the password of that file
+#   BVN_SIGNING_TIMESTAMP_URL  an RFC 3161 time-stamping service to countersign with (optional)
 set -euo pipefail
+mode=${1:-all} out=
+case "$mode" in
+  all | --program-only) ;;
+  --pack) out=$(realpath -m "${2:?tools/windows.sh --pack FOLDER}") ;;
+  *) echo "usage: $0 [--program-only | --pack FOLDER]" >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 tools/install-packages.sh windows
+# The signing password goes into a file only this user can read, for osslsigncode to read: it is
+# never on a command line, which every user can see, nor in what the build prints, and no program
+# the build starts inherits it.
+password_file=
+if [ -n "${BVN_SIGNING_PFX:-}" ]; then
+  [ -f "$BVN_SIGNING_PFX" ] || { echo "BVN_SIGNING_PFX: no file $BVN_SIGNING_PFX" >&2; exit 1; }
+  password_file=$(mktemp)
+  printf '%s' "${BVN_SIGNING_PASSWORD:-}" >"$password_file"
+  unset BVN_SIGNING_PASSWORD
+fi
 # One commit makes the same files, wherever and whenever it is built: every time written into
 # them (Qt's resources, the stripped program file's header, the zip's and the installer's
-# entries) is that of the last commit.
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || date +%s)
+# entries) is that of the last commit, unless the builder sets another.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
 export SOURCE_DATE_EPOCH
 
 # The static Qt: the options that shape it, written once. Another list, or another Qt version,
@@ -127,14 +151,21 @@ own_qt_licences() {
   echo "$licences"
 }
 
-[ -n "${BVN_WINDOWS_QT:-}" ] || [ -f "$qt_prefix/.complete" ] || build_qt
-# GoogleTest for the Windows builds of the tests.
-tools/build-googletest.sh "$toolchain" "$googletest_prefix" "$jobs"
+if [ "$mode" != --pack ]; then
+  [ -n "${BVN_WINDOWS_QT:-}" ] || [ -f "$qt_prefix/.complete" ] || build_qt
+  # GoogleTest for the Windows builds of the tests.
+  tools/build-googletest.sh "$toolchain" "$googletest_prefix" "$jobs"
 
-# The program and the tests.
-export BVN_WINDOWS_PREFIX="$qt_prefix;$googletest_prefix"
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw -j "$jobs"
+  # The program and the tests.
+  export BVN_WINDOWS_PREFIX="$qt_prefix;$googletest_prefix"
+  cmake --preset mingw >/dev/null
+  if [ "$mode" = --program-only ]; then
+    cmake --build --preset mingw -j "$jobs" --target "$(sed -n 's/^BVN_EXECUTABLE:[A-Z]*=//p' \
+      build/mingw/CMakeCache.txt)"
+  else
+    cmake --build --preset mingw -j "$jobs"
+  fi
+fi
 
 # The program file, stripped, the zip and the installer.
 build=build/mingw
@@ -145,13 +176,27 @@ file_name=$(basename "$program")
 # The Qt the program was linked against, which may be the user's own.
 linked_qt_version=$(cat "$build/qt-version.txt")
 package_path=$(cat "$build/windows-package.txt")
-out=$(dirname "$package_path") package=$(basename "$package_path")
+package=$(basename "$package_path")
+out=${out:-$(dirname "$package_path")}
 rm -rf "$out"
 mkdir -p "$out"
-x86_64-w64-mingw32-strip -o "$out/$file_name" "$program"
-
 stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
+trap 'rm -rf "$stage" ${password_file:+"$password_file"}' EXIT
+
+# sign FILE: signs the program file or the installer in place, with Authenticode and SHA-256,
+# naming the program and its web address, when the publisher gave a certificate.
+sign() {
+  [ -n "$password_file" ] || return 0
+  osslsigncode sign -pkcs12 "$BVN_SIGNING_PFX" -readpass "$password_file" -h sha256 \
+    -n "$(sed -n 1p "$build/signing-names.txt")" -i "$(sed -n 2p "$build/signing-names.txt")" \
+    ${BVN_SIGNING_TIMESTAMP_URL:+-ts "$BVN_SIGNING_TIMESTAMP_URL"} \
+    -in "$1" -out "$stage/signed" >/dev/null || { echo "signing $1 failed" >&2; exit 1; }
+  mv "$stage/signed" "$1"
+  echo "Signed: $1"
+}
+
+x86_64-w64-mingw32-strip -o "$out/$file_name" "$program"
+sign "$out/$file_name"
 folder=$stage/$package
 mkdir -p "$folder/licenses"
 cp "$out/$file_name" "$folder/"
@@ -194,15 +239,24 @@ chmod -R u=rwX,go=rX "$stage"
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$stage" && find "$package" | LC_ALL=C sort | TZ=UTC zip -q -X -D -@ "$out/$package.zip")
 
-# The installer. wixl gives a new package a random code and the time it was made: the package
-# code is then derived from the program file, and the times are those of the last commit.
+# The installer. Each build is a product of its own, and its package has a code of its own,
+# both derived from everything that goes into the package, so that a later build installs over
+# an earlier one, and the same build always gets the same codes. wixl gives a new package a
+# random code and the time it was made: the package code is set afterwards, and the times are
+# those of the last commit.
 touch -d "@$SOURCE_DATE_EPOCH" "$out/$file_name"
-TZ=UTC wixl -a x64 -o "$out/$package.msi" "$build/generated/installer.wxs"
-/usr/bin/python3 - "$out/$package.msi" "$out/$file_name" <<'PY'
-import hashlib, olefile, os, struct, sys, uuid
-msi, program = sys.argv[1:]
-digest = hashlib.sha256(open(program, "rb").read()).hexdigest()
-package_code = "{%s}" % str(uuid.uuid5(uuid.NAMESPACE_URL, digest)).upper()
+installer_source=$build/generated/installer.wxs
+# Every file the installer takes, in order: its source, the program file and the icon.
+package_inputs=("$installer_source" "$out/$file_name"
+  "$(dirname "$installer_source")/$(sed -n 's/.*<Icon [^>]*SourceFile="\([^"]*\)".*/\1/p' \
+    "$installer_source")")
+package_digest=$(cat "${package_inputs[@]}" | sha256sum | cut -c1-64)
+code() { python3 -c 'import sys, uuid; print("{%s}" % str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' "$1"; }
+TZ=UTC wixl -a x64 -D ProductCode="$(code "product:$package_digest")" -o "$out/$package.msi" \
+  "$installer_source"
+/usr/bin/python3 - "$out/$package.msi" "$(code "package:$package_digest")" <<'PY'
+import olefile, os, struct, sys
+msi, package_code = sys.argv[1:]
 # Windows counts time in 100 ns steps from 1601.
 filetime = (int(os.environ["SOURCE_DATE_EPOCH"]) + 11644473600) * 10**7
 with olefile.OleFileIO(msi, write_mode=True) as ole:
@@ -221,6 +275,7 @@ with olefile.OleFileIO(msi, write_mode=True) as ole:
             struct.pack_into("<Q", data, at + 4, filetime)
     ole.write_stream(name, bytes(data))
 PY
+sign "$out/$package.msi"
 
 echo "Windows program: $out/$file_name ($(du -h "$out/$file_name" | cut -f1))"
 echo "Download: $out/$package.zip ($(du -h "$out/$package.zip" | cut -f1))"

@@ -83,6 +83,7 @@ Form1::Form1(ui::Platform& platform) : platform_(platform) {
     auto* button = new QPushButton(QLatin1String(look.button_caption), client_);
     button->setObjectName(QLatin1String(look.button));
     button->setGeometry(ui::ToPixels(ui::ButtonRect(category)));
+    ui::FollowButtonFace(*button);
     // Read out as the category's full name, as its panel's caption shows it, not "Temp.".
     button->setAccessibleName(QLatin1String(look.frame_caption));
     connect(button, &QPushButton::clicked, this, [this, category] { ShowCategory(category); });

@@ -1,6 +1,7 @@
 #include "ui/layout.h"
 
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 #include "ui/maker.h"
@@ -26,6 +27,16 @@ void FillBackground(QWidget& widget, const QColor& colour) {
   palette.setColor(QPalette::Window, colour);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
+}
+
+void FollowButtonFace(QWidget& button) {
+  if (button.style()->name().compare(QLatin1String("windowsvista"), Qt::CaseInsensitive) != 0) {
+    return;
+  }
+  QPalette palette = button.palette();
+  palette.setColor(QPalette::Button, kButtonFace);
+  palette.setColor(QPalette::ButtonText, kInk);
+  button.setPalette(palette);
 }
 
 const std::array<BannerLabel, 5> kBannerLabels = {{

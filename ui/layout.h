@@ -57,6 +57,12 @@ inline const QColor kLinkBlue{0, 0, 255};
 void SetTextColour(QWidget& widget, const QColor& colour);
 // A background the widget paints itself, in place of its parent's.
 void FillBackground(QWidget& widget, const QColor& colour);
+// Buttons follow the desktop's colours, but Windows' own style draws a button's face from the
+// desktop's visual theme, light under a dark palette too: there a button keeps the light theme's
+// colours, black on a light face, so that its text stands out from the face actually drawn (and,
+// where the style draws no theme, from the face it draws in the button's colour).
+inline const QColor kButtonFace{0xe1, 0xe1, 0xe1};  // Windows 10's light button face
+void FollowButtonFace(QWidget& button);
 
 // The banner and the heading: labels directly on the window, transparent, bold, left-aligned.
 struct BannerLabel {

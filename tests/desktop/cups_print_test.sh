@@ -10,7 +10,12 @@
 # filters as lp. Needs the packages cups, cups-filters and poppler-utils; when cupsd cannot start,
 # the test fails.
 #
-# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY
+# Under Wine it then runs the program itself from a folder where a library is planted under the
+# name of each that the program loads and Windows would look for beside it, preferred as Windows
+# prefers them: the program converts, shows its About box, prints to a file and exits, and must
+# load none of them.
+#
+# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY [PROGRAM PLANTED_LIBRARY LIBRARY...]
 set -eu
 print_check=$1 compare=$2
 . "$(dirname "$0")/../lib.sh"
@@ -144,4 +149,47 @@ if [ -n "${BVN_TEST_RUNNER:-}" ]; then
   wait $printing || { cat "$work/log/file.out"; fail "File > Print to a printer on FILE:"; }
   [ "$(head -c 4 "$saved")" = "%!PS" ] || fail "Wine's driver wrote no PostScript into $saved"
   echo "saved through the window's dialog: $(wc -c < "$saved") bytes of PostScript"
+
+  echo "--- the program, with a library planted beside it for each it loads"
+  program=$3 planted=$4
+  shift 4
+  folder=$work/downloads
+  mkdir "$folder"
+  cp "$program" "$folder/"
+  overrides=
+  for library in "$@"; do
+    cp "$planted" "$folder/$library"
+    overrides="$overrides${overrides:+,}${library%.dll}"
+  done
+  # Wine prefers its own libraries, unless told to prefer those beside the program, as Windows
+  # does for any library that is not one of its KnownDLLs.
+  export WINEDLLOVERRIDES="$overrides=n,b"
+  start_program "$folder/$(basename "$program")"
+  unset WINEDLLOVERRIDES
+  wait_for_window 60
+  # From the first category button, Tab reaches the yard box; typing there fills the metre box,
+  # which the next Tab selects whole, to be copied with Ctrl+Insert.
+  xdotool windowfocus --sync "$window" key --delay 100 Tab Tab Tab Tab Tab type --delay 100 5
+  xdotool key --delay 100 Tab ctrl+Insert
+  copied() { metres=$(xclip -o -selection clipboard -t UTF8_STRING) && [ "$metres" = 4.572 ]; }
+  wait_for 10 copied || fail "5 yards typed, the metre box says '${metres:-}', not 4.572"
+  xdotool key alt+h sleep 0.5 key a
+  about() {
+    box=$(xdotool search --onlyvisible --name '^About$' | head -n 1) && [ -n "$box" ] &&
+      timeout 5 xdotool windowfocus --sync "$box"
+  }
+  wait_for 20 about || fail "Help > About showed no About box"
+  xdotool key Return
+  closed() { ! xdotool search --onlyvisible --name '^About$'; }
+  wait_for 10 closed || fail "the About box stayed open"
+  saved=$work/planted.prn
+  xdotool windowfocus --sync "$window" key ctrl+p
+  wait_for 60 focus_dialog || fail "File > Print showed no save dialog within 60 s"
+  xdotool type "Z:$(echo "$saved" | tr / '\\')"
+  xdotool key Return
+  wait_for 60 test -s "$saved" || fail "File > Print wrote nothing into $saved"
+  file_exit
+  loaded=$(cd "$folder" && ls -- *.loaded 2> /dev/null | sed 's/\.loaded$//' | paste -sd ' ')
+  [ -z "$loaded" ] || fail "the program loaded libraries planted beside it: $loaded"
+  echo "converted, About, printed to a file and exited: none of $# planted libraries was loaded"
 fi

@@ -9,18 +9,35 @@
 set -eu
 exe=$1 msi=$2 ico=$3 runner=$4 session=$5 product_name=$6 internal_name=$7 file_name=$8 version=$9
 . "$(dirname "$0")/../lib.sh"
-needs "libimage-exiftool-perl, icoutils, binutils-mingw-w64-x86-64, xdotool, xclip, x11-xkb-utils" \
-  exiftool wrestool icotool x86_64-w64-mingw32-objdump xdotool xclip setxkbmap
+needs "libimage-exiftool-perl, icoutils, binutils-mingw-w64-x86-64, msitools, xdotool, xclip and x11-xkb-utils" \
+  exiftool wrestool icotool x86_64-w64-mingw32-objdump msiextract xdotool xclip setxkbmap
 
 check_program_resources "$exe" "$ico" "$product_name" "$internal_name" "$file_name" "$version"
 x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers"
 grep -q '^Subsystem.*(Windows GUI)' "$work/headers" || fail "not a GUI program"
+python3 "$(dirname "$0")/pe_imports.py" "$exe" | tr 'A-Z' 'a-z' >"$work/imports"
 # Only libraries every Windows has, so that the file runs with nothing beside it.
-strangers=$(sed -n 's/^[[:space:]]*DLL Name: //p' "$work/headers" | tr 'A-Z' 'a-z' |
+strangers=$(cut -d' ' -f2 "$work/imports" |
   grep -vxE '(advapi32|authz|comdlg32|d3d11|d3d9|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+)\.dll|winspool\.drv' |
-  tr '\n' ' ' || true)
+  paste -sd ' ' || true)
 [ -z "$strangers" ] || fail "needs DLLs that Windows does not have: $strangers"
+# Loaded with the program, before its first instruction tells Windows to search System32 alone:
+# only kernel32, the C runtime and API sets, none of which Windows looks for beside the program,
+# and none of which imports a library it would.
+exposed=$(sed -n 's/^import //p' "$work/imports" |
+  grep -vxE '(kernel32|msvcrt|api-ms-win-[a-z0-9-]+)\.dll' | paste -sd ' ' || true)
+[ -z "$exposed" ] ||
+  fail "loads, before its first instruction: $exposed (import them late: cmake/WindowsImports.cmake)"
 echo "version information, icon, manifest and imports as expected"
+
+# The installer is the one made with this program file, not one left from an earlier build: the
+# program file it installs holds the same code.
+mkdir "$work/msi"
+msiextract -C "$work/msi" "$msi" >/dev/null
+code() { x86_64-w64-mingw32-objcopy -O binary --only-section=.text "$1" "$2"; }
+code "$exe" "$work/built.text" && code "$(find "$work/msi" -name "$file_name")" "$work/packed.text"
+cmp -s "$work/built.text" "$work/packed.text" ||
+  fail "the installer holds another program than $exe: run tools/windows.sh"
 
 [ -s "$session/display" ] || fail "no Wine session in $session"
 export DISPLAY=":$(cat "$session/display")" BVN_WINE_SESSION="$session" BVN_TEST_RUNNER="$runner"

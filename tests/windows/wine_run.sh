@@ -17,8 +17,8 @@ case "${1:-}" in
 esac
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No offer to install Wine's .NET or HTML engines, and no menu entries on the Linux desktop for
-# the shortcuts that the installer under test makes.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# the shortcuts that the installer under test makes; a test's own overrides come first.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -n "${BVN_WINE_SESSION:-}" ] && [ -s "$BVN_WINE_SESSION/display" ]; then
   DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
   export DISPLAY WINEQT_QPA_PLATFORM=windows
