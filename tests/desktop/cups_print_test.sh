@@ -7,17 +7,19 @@
 # jobs (cupsreject), say so.
 #
 # cupsd runs as whoever runs the test: printing to a file needs no root, and as root it runs its
-# filters as lp. Needs the packages cups, cups-filters and poppler-utils; when cupsd cannot start,
-# the test fails.
+# filters as lp. Needs the packages cups, cups-client, cups-filters and poppler-utils; when cupsd
+# cannot start, the test fails.
 #
-# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY
+# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY SAVE_DIALOG_TITLE
 set -eu
-print_check=$1 compare=$2
+print_check=$1 compare=$2 save_dialog_title=$3
 . "$(dirname "$0")/../lib.sh"
 # BVN_TEST_RUNNER, when set, runs print_check (Wine).
 check() { ${BVN_TEST_RUNNER:+"$BVN_TEST_RUNNER"} "$print_check" "$@"; }
 queue=bvn-pdf
-needs "cups, cups-filters and poppler-utils" cupsd lpadmin lpstat lpinfo pdfinfo pdftoppm
+needs cups cupsd
+needs cups-client lpadmin lpinfo lpstat cupsaccept cupsreject
+needs poppler-utils pdfinfo pdftoppm
 
 conf=$work/conf
 mkdir -p "$conf/ppd" "$work/spool/tmp" "$work/cache" "$work/state/certs" "$work/log" \
@@ -87,7 +89,7 @@ check no-printer || fail "File > Print with no printer installed"
 
 echo "--- the PDF printer"
 model=$(lpinfo -m | awk '/Generic-PDF_Printer-PDF\.ppd/ {print $1; exit}')
-[ -n "$model" ] || fail "cupsd knows no Generic PDF Printer driver (lpinfo -m)"
+[ -n "$model" ] || fail "cupsd knows no Generic PDF Printer driver (lpinfo -m): install cups-filters"
 lpadmin -p "$queue" -E -v "file://$printout" -m "$model" 2> "$work/log/lpadmin.err" ||
   { cat "$work/log/lpadmin.err"; fail "lpadmin could not make the queue $queue"; }
 lpadmin -d "$queue"
@@ -133,12 +135,7 @@ if [ -n "${BVN_TEST_RUNNER:-}" ]; then
   cupsaccept "$queue" && port FILE:
   check print "$work/images" > "$work/log/file.out" 2>&1 & printing=$!
   export DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
-  # The dialog takes the keyboard once it is shown; asked before, X refuses (BadMatch).
-  focus_dialog() {
-    dialog=$(xdotool search --onlyvisible --name '^Save Print Output As$' | head -n 1) &&
-      [ -n "$dialog" ] && timeout 5 xdotool windowfocus --sync "$dialog"
-  }
-  wait_for 60 focus_dialog || { kill $printing; fail "no save dialog within 60 s"; }
+  focus_window 60 "$save_dialog_title" || { kill $printing; fail "no save dialog within 60 s"; }
   xdotool type "Z:$(echo "$saved" | tr / '\\')"
   xdotool key Return
   wait $printing || { cat "$work/log/file.out"; fail "File > Print to a printer on FILE:"; }
