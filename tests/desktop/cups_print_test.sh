@@ -89,7 +89,8 @@ check no-printer || fail "File > Print with no printer installed"
 
 echo "--- the PDF printer"
 model=$(lpinfo -m | awk '/Generic-PDF_Printer-PDF\.ppd/ {print $1; exit}')
-[ -n "$model" ] || fail "cupsd knows no Generic PDF Printer driver (lpinfo -m): install cups-filters"
+[ -n "$model" ] ||
+  fail "cupsd knows no Generic PDF Printer driver (lpinfo -m): install cups-filters"
 lpadmin -p "$queue" -E -v "file://$printout" -m "$model" 2> "$work/log/lpadmin.err" ||
   { cat "$work/log/lpadmin.err"; fail "lpadmin could not make the queue $queue"; }
 lpadmin -d "$queue"

@@ -56,10 +56,12 @@ gap=$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 2 * X - WIDTH)) # right g
 
 # From the first category button, Tab reaches the yard box; typing there fills the metre box,
 # which the next Tab selects whole, to be copied with Ctrl+Insert.
-timeout 20 xdotool windowfocus --sync "$window" key --delay 100 Tab Tab Tab Tab Tab type --delay 100 5 ||
-  fail "the window did not take the keys"
+timeout 20 xdotool windowfocus --sync "$window" key --delay 100 Tab Tab Tab Tab Tab \
+  type --delay 100 5 || fail "the window did not take the keys"
 xdotool key --delay 100 Tab ctrl+Insert
-copied() { metres=$(xclip -o -selection clipboard -t UTF8_STRING) && [ -n "$metres" ]; }
+copied() {
+  metres=$(timeout 5 xclip -o -selection clipboard -t UTF8_STRING) && [ -n "$metres" ]
+}
 metres=
 wait_for 10 copied || true
 [ "$metres" = "4.572" ] || fail "5 yards typed, the metre box says '$metres', not 4.572"
@@ -68,7 +70,8 @@ echo "5 yd typed: 4.572 m"
 # The link: in the banner, 168 x 88 pixels into the client area, below the menu bar.
 xdotool mousemove --window "$window" 200 $((HEIGHT - 293 + 95)) click 1
 wait_for 10 test -s "$browser_log" || fail "the link reached no browser"
-[ "$(cat "$browser_log")" = "$web_address" ] || fail "the browser was asked for: $(cat "$browser_log")"
+[ "$(cat "$browser_log")" = "$web_address" ] ||
+  fail "the browser was asked for: $(cat "$browser_log")"
 echo "the link opened $web_address in the browser"
 
 file_exit
