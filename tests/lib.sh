@@ -3,13 +3,25 @@
 # It is plain POSIX sh, for scripts run by sh and by bash. It gives:
 #   fail, skip, needs, wait_for                 ending a test, and waiting for a condition
 #   $work, at_exit, track, show_on_failure      a scratch folder, and clean-up whatever happens
-#   need_root, $as_root                         root for one command, or the test skipped
+#   have_root, need_root, $as_root              root for one command, or the test skipped
 #   start_x, x_server_start, x_server_stop      a private X server
 #   start_program, wait_for_window, file_exit   the program, its window, and File > Exit
+#   focus_window                                a window once it is shown, with the keyboard
 #   check_sanitizer_log, stand_in_browser, check_program_resources
 
-# What ui::WindowTitle() makes.
-window_title="Brelvan, Inc. Unit Converter (http://www.brelvan.example/)"
+# The program's window title, which CMake hands the tests that look for the window. Without it
+# (the package's own test), the window is found by the program's process instead.
+window_title=${BVN_WINDOW_TITLE:-}
+
+# The system's own tools, such as cupsd and lpadmin, live in the sbin folders, which a normal
+# user's PATH lacks on Debian: they are looked for there too.
+for folder in /usr/local/sbin /usr/sbin /sbin; do
+  case ":$PATH:" in
+    *":$folder:"*) ;;
+    *) PATH=$PATH:$folder ;;
+  esac
+done
+export PATH
 
 # Files whose last lines a failure shows (show_on_failure).
 bvn_failure_logs=
@@ -33,18 +45,18 @@ needs() {
   packages=$1
   shift
   for tool in "$@"; do
-    command -v "$tool" > /dev/null || fail "$tool is missing: install $packages"
+    command -v "$tool" > /dev/null || fail "no $tool in $PATH: install $packages"
   done
 }
 
 # wait_for SECONDS COMMAND...: runs the command every 0.1 s until it succeeds; status 1 when it
-# has not within SECONDS. The command may be a function of the script, which sets variables.
+# has not within SECONDS, however long each try takes (a try that is under way at the deadline
+# may finish). The command may be a function of the script, which sets variables.
 wait_for() {
-  tries=$(($1 * 10))
+  bvn_deadline=$(($(date +%s%N) + $1 * 1000000000))
   shift
   until "$@" > /dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ $tries -gt 0 ] || return 1
+    [ "$(date +%s%N)" -lt "$bvn_deadline" ] || return 1
     sleep 0.1
   done
 }
@@ -52,26 +64,30 @@ wait_for() {
 # Commands run at exit, the last one given first, whatever the outcome; none can stop the rest.
 bvn_at_exit=
 at_exit() { bvn_at_exit="{ $*; } > /dev/null 2>&1 || true; $bvn_at_exit"; }
-# track PID: the process is ended at exit.
-track() { at_exit "kill $1 && wait $1"; }
+# track PID: the process is ended at exit, if it is still this shell's child: once the shell has
+# reaped it (wait), its number may already belong to another program.
+track() { at_exit "own_child $1 && kill $1 && wait $1"; }
+own_child() { [ "$(sed -n 's/^PPid:[[:space:]]*//p' "/proc/$1/status" 2> /dev/null)" = $$ ]; }
 trap 'eval "$bvn_at_exit"' EXIT
 trap 'exit 143' TERM INT HUP
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/bvn-test.XXXXXX")
 at_exit "rm -rf '$work'"
 
-# need_root WHAT: root for the commands of WHAT, run as `$as_root COMMAND...`: as they are when
-# the test runs as root, else through sudo where it asks for no password. With neither, the test
-# is skipped, saying what needed root.
-need_root() {
+# have_root: status 0 when commands can run as root, as `$as_root COMMAND...`: as they are when
+# the test runs as root, else through sudo where it asks for no password.
+have_root() {
   if [ "$(id -u)" = 0 ]; then
     as_root=
   elif command -v sudo > /dev/null && sudo -n true 2> /dev/null; then
     as_root="sudo -n"
   else
-    skip "$1 needs root: run the tests as root, or where sudo asks for no password"
+    return 1
   fi
 }
+# need_root WHAT: root for the commands of WHAT, or the test skipped, saying what needed root.
+need_root() { have_root || skip "$1 $(without_root)"; }
+without_root() { echo "needs root: run the tests as root, or where sudo asks for no password"; }
 
 # x_server_start DIR [detached]: a private X server, 1024 x 768 in true colour, on a display
 # number it picks itself (-displayfd: two servers starting together never race for one). The
@@ -84,8 +100,11 @@ x_server_start() {
   echo $! > "$1/xvfb.pid"
   wait_for 10 test -s "$1/display" || { cat "$1/xvfb.log"; fail "Xvfb did not start"; }
 }
+# Stopped only while its number is still an X server's: a server that ended early may have left
+# it to another program.
 x_server_stop() {
-  [ ! -s "$1/xvfb.pid" ] || kill "$(cat "$1/xvfb.pid")" 2> /dev/null || true
+  bvn_xvfb=$(cat "$1/xvfb.pid" 2> /dev/null) || return 0
+  [ "$(cat "/proc/$bvn_xvfb/comm" 2> /dev/null)" != Xvfb ] || kill "$bvn_xvfb" 2> /dev/null || true
 }
 # start_x: an X server for this test alone, stopped at exit; Qt draws there.
 start_x() {
@@ -108,15 +127,37 @@ start_program() {
 # X server; $window is its id. A search again and again, rather than xdotool's --sync, which
 # gives up when a window it looks at vanishes meanwhile (X's BadWindow).
 find_window() {
-  window=$(xdotool search --onlyvisible --name "^${window_title%% (*}" 2> /dev/null | head -n 1)
+  if [ -n "$window_title" ]; then
+    window=$(xdotool search --onlyvisible --name "$(titled "$window_title")" 2> /dev/null)
+  else
+    window=$(xdotool search --onlyvisible --pid "$program_pid" 2> /dev/null)
+  fi
+  window=$(echo "$window" | head -n 1)
   [ -n "$window" ]
 }
 wait_for_window() { wait_for "${1:-30}" find_window || fail "the window never appeared"; }
 
+# focus_window SECONDS TITLE: waits up to SECONDS for a shown window titled TITLE and gives it the
+# keyboard; $focused is its id. X refuses the keyboard to a window not yet shown (BadMatch), and
+# xdotool's windowfocus --sync then waits for ever: so only shown windows are looked for, and each
+# try has 5 s.
+focus_window() {
+  bvn_title=$(titled "$2")
+  wait_for "$1" focus_titled
+}
+focus_titled() {
+  focused=$(xdotool search --onlyvisible --name "$bvn_title" | head -n 1) && [ -n "$focused" ] &&
+    timeout 5 xdotool windowfocus --sync "$focused"
+}
+# titled TITLE: xdotool's pattern (an extended regular expression) for exactly TITLE.
+# titled "A (b.c)" -> "^A \(b\.c\)$"
+titled() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.*^$(){}+?|]/\\&/g')"; }
+
 # file_exit [SECONDS]: File > Exit must end the program within SECONDS (30 unless told), with
 # status 0 and, in a sanitizer build, no report.
 file_exit() {
-  xdotool windowfocus --sync "$window" key alt+f sleep 0.5 key x
+  timeout 10 xdotool windowfocus --sync "$window" key alt+f sleep 0.5 key x ||
+    fail "the window did not take File > Exit's keys"
   started=$(date +%s%N)
   timeout "${1:-30}" tail --pid="$program_pid" -f /dev/null || fail "File > Exit did not end it"
   echo "ended $((($(date +%s%N) - started) / 1000000)) ms after File > Exit"

@@ -16,7 +16,7 @@ constexpr char kDisclaimer[] =
 }  // namespace
 
 QString WindowTitle() {
-  return QStringLiteral("Brelvan, Inc. Unit Converter (%1)").arg(QLatin1String(kWebAddress));
+  return QString::fromUtf8(product::kWindowTitle);
 }
 
 QString AboutText() {

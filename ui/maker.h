@@ -8,11 +8,11 @@
 
 namespace ui {
 
-inline constexpr char kCompanyName[] = "Brelvan, Inc";  // the banner adds one blank
+using product::kCompanyName;  // "Brelvan, Inc"; the banner adds one blank
 inline constexpr char kSlogan[] = "Every measure, every time";
 inline constexpr char kPostalAddress[] = "4410 Quarry Road, Millbrook, OH 43099";
 inline constexpr char kTelephone[] = "Tel (614) 555-0142  FAX (614) 555-0143";
-inline constexpr const char* kWebAddress = product::kWebAddress;  // the link adds one blank
+using product::kWebAddress;  // "http://www.brelvan.example/"; the link adds one blank
 inline constexpr char kHeading[] = "Unit Converter";
 
 // "Brelvan, Inc. Unit Converter (http://www.brelvan.example/)"

@@ -7,22 +7,24 @@
 # jobs (cupsreject), say so.
 #
 # cupsd runs as whoever runs the test: printing to a file needs no root, and as root it runs its
-# filters as lp. Needs the packages cups, cups-filters and poppler-utils; when cupsd cannot start,
-# the test fails.
+# filters as lp. Needs the packages cups, cups-client, cups-filters and poppler-utils; when cupsd
+# cannot start, the test fails.
 #
 # Under Wine it then runs the program itself from a folder where a library is planted under the
 # name of each that the program loads and Windows would look for beside it, preferred as Windows
 # prefers them: the program converts, shows its About box, prints to a file and exits, and must
 # load none of them.
 #
-# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY [PROGRAM PLANTED_LIBRARY LIBRARY...]
+# cups_print_test.sh PRINT_CHECK COMPARE_PRINT_PY SAVE_DIALOG_TITLE [PROGRAM PLANTED_LIBRARY LIBRARY...]
 set -eu
-print_check=$1 compare=$2
+print_check=$1 compare=$2 save_dialog_title=$3
 . "$(dirname "$0")/../lib.sh"
 # BVN_TEST_RUNNER, when set, runs print_check (Wine).
 check() { ${BVN_TEST_RUNNER:+"$BVN_TEST_RUNNER"} "$print_check" "$@"; }
 queue=bvn-pdf
-needs "cups, cups-filters and poppler-utils" cupsd lpadmin lpstat lpinfo pdfinfo pdftoppm
+needs cups cupsd
+needs cups-client lpadmin lpinfo lpstat cupsaccept cupsreject
+needs poppler-utils pdfinfo pdftoppm
 
 conf=$work/conf
 mkdir -p "$conf/ppd" "$work/spool/tmp" "$work/cache" "$work/state/certs" "$work/log" \
@@ -92,7 +94,8 @@ check no-printer || fail "File > Print with no printer installed"
 
 echo "--- the PDF printer"
 model=$(lpinfo -m | awk '/Generic-PDF_Printer-PDF\.ppd/ {print $1; exit}')
-[ -n "$model" ] || fail "cupsd knows no Generic PDF Printer driver (lpinfo -m)"
+[ -n "$model" ] ||
+  fail "cupsd knows no Generic PDF Printer driver (lpinfo -m): install cups-filters"
 lpadmin -p "$queue" -E -v "file://$printout" -m "$model" 2> "$work/log/lpadmin.err" ||
   { cat "$work/log/lpadmin.err"; fail "lpadmin could not make the queue $queue"; }
 lpadmin -d "$queue"
@@ -138,12 +141,7 @@ if [ -n "${BVN_TEST_RUNNER:-}" ]; then
   cupsaccept "$queue" && port FILE:
   check print "$work/images" > "$work/log/file.out" 2>&1 & printing=$!
   export DISPLAY=":$(cat "$BVN_WINE_SESSION/display")"
-  # The dialog takes the keyboard once it is shown; asked before, X refuses (BadMatch).
-  focus_dialog() {
-    dialog=$(xdotool search --onlyvisible --name '^Save Print Output As$' | head -n 1) &&
-      [ -n "$dialog" ] && timeout 5 xdotool windowfocus --sync "$dialog"
-  }
-  wait_for 60 focus_dialog || { kill $printing; fail "no save dialog within 60 s"; }
+  focus_window 60 "$save_dialog_title" || { kill $printing; fail "no save dialog within 60 s"; }
   xdotool type "Z:$(echo "$saved" | tr / '\\')"
   xdotool key Return
   wait $printing || { cat "$work/log/file.out"; fail "File > Print to a printer on FILE:"; }
@@ -151,8 +149,8 @@ if [ -n "${BVN_TEST_RUNNER:-}" ]; then
   echo "saved through the window's dialog: $(wc -c < "$saved") bytes of PostScript"
 
   echo "--- the program, with a library planted beside it for each it loads"
-  program=$3 planted=$4
-  shift 4
+  program=$4 planted=$5
+  shift 5
   folder=$work/downloads
   mkdir "$folder"
   cp "$program" "$folder/"
@@ -174,17 +172,13 @@ if [ -n "${BVN_TEST_RUNNER:-}" ]; then
   copied() { metres=$(xclip -o -selection clipboard -t UTF8_STRING) && [ "$metres" = 4.572 ]; }
   wait_for 10 copied || fail "5 yards typed, the metre box says '${metres:-}', not 4.572"
   xdotool key alt+h sleep 0.5 key a
-  about() {
-    box=$(xdotool search --onlyvisible --name '^About$' | head -n 1) && [ -n "$box" ] &&
-      timeout 5 xdotool windowfocus --sync "$box"
-  }
-  wait_for 20 about || fail "Help > About showed no About box"
+  focus_window 20 About || fail "Help > About showed no About box"
   xdotool key Return
   closed() { ! xdotool search --onlyvisible --name '^About$'; }
   wait_for 10 closed || fail "the About box stayed open"
   saved=$work/planted.prn
   xdotool windowfocus --sync "$window" key ctrl+p
-  wait_for 60 focus_dialog || fail "File > Print showed no save dialog within 60 s"
+  focus_window 60 "$save_dialog_title" || fail "File > Print showed no save dialog within 60 s"
   xdotool type "Z:$(echo "$saved" | tr / '\\')"
   xdotool key Return
   wait_for 60 test -s "$saved" || fail "File > Print wrote nothing into $saved"

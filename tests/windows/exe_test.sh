@@ -5,9 +5,10 @@
 # addresses to the Linux desktop); File > Exit; --version without a console. The window is that of
 # the program the installer installed for the user; uninstalling leaves nothing behind.
 #
-# exe_test.sh EXE MSI ICO RUNNER SESSION PRODUCT_NAME INTERNAL_NAME FILE_NAME VERSION
+# exe_test.sh EXE MSI ICO RUNNER SESSION PRODUCT_NAME INTERNAL_NAME FILE_NAME VERSION WEB_ADDRESS
 set -eu
 exe=$1 msi=$2 ico=$3 runner=$4 session=$5 product_name=$6 internal_name=$7 file_name=$8 version=$9
+web_address=${10}
 . "$(dirname "$0")/../lib.sh"
 needs "libimage-exiftool-perl, icoutils, binutils-mingw-w64-x86-64, msitools, xdotool, xclip and x11-xkb-utils" \
   exiftool wrestool icotool x86_64-w64-mingw32-objdump msiextract xdotool xclip setxkbmap
@@ -72,9 +73,12 @@ gap=$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 2 * X - WIDTH)) # right g
 
 # From the first category button, Tab reaches the yard box; typing there fills the metre box,
 # which the next Tab selects whole, to be copied with Ctrl+Insert.
-xdotool windowfocus --sync "$window" key --delay 100 Tab Tab Tab Tab Tab type --delay 100 5
+timeout 20 xdotool windowfocus --sync "$window" key --delay 100 Tab Tab Tab Tab Tab \
+  type --delay 100 5 || fail "the window did not take the keys"
 xdotool key --delay 100 Tab ctrl+Insert
-copied() { metres=$(xclip -o -selection clipboard -t UTF8_STRING) && [ -n "$metres" ]; }
+copied() {
+  metres=$(timeout 5 xclip -o -selection clipboard -t UTF8_STRING) && [ -n "$metres" ]
+}
 metres=
 wait_for 10 copied || true
 [ "$metres" = "4.572" ] || fail "5 yards typed, the metre box says '$metres', not 4.572"
@@ -99,17 +103,17 @@ echo "German layout: keypad 5, decimal, 5 gives 5.0292 m from yd and 41.9 F from
 # The link: in the banner, 168 x 88 pixels into the client area, below the menu bar.
 xdotool mousemove --window "$window" 200 $((HEIGHT - 293 + 95)) click 1
 wait_for 10 test -s "$browser_log" || fail "the link reached no browser"
-[ "$(cat "$browser_log")" = "http://www.brelvan.example/" ] ||
+[ "$(cat "$browser_log")" = "$web_address" ] ||
   fail "the browser was asked for: $(cat "$browser_log")"
-echo "the link opened http://www.brelvan.example/ in the browser"
+echo "the link opened $web_address in the browser"
 
 file_exit
 
 # Started from Explorer, with no console to answer in, --version answers in a message box.
 "$runner" start /unix "$exe" --version </dev/null >"$work/out" 2>&1
-box=$(timeout 30 xdotool search --sync --name "^$product_name\$" | head -n 1)
-[ -n "$box" ] || { cat "$work/out"; fail "--version without a console showed no message box"; }
-xdotool windowfocus --sync "$box" key Return
+focus_window 30 "$product_name" ||
+  { cat "$work/out"; fail "--version without a console showed no message box"; }
+xdotool key Return
 echo "--version without a console: a message box"
 
 "$runner" msiexec /x "$msi" /qn || fail "msiexec /x: status $?"

@@ -4,12 +4,38 @@
 # named by BVN_WINE_SESSION) it draws on the session's virtual X server, on Qt's Windows platform.
 # Wine hands Qt no variable whose name starts with QT_, but passes WINEQT_... on as QT_...
 # Usage: wine_run.sh PROGRAM.exe [ARGUMENT...]
-#        wine_run.sh --restart    ends every program of the Wine prefix, for a fresh start
-#        wine_run.sh --stay       keeps Wine's server running until --restart
+#        wine_run.sh --restart    ends the programs of the Wine prefix and Wine's desktop, which
+#                                 also keeps the clipboard, for a fresh start; its server and
+#                                 services keep running
+#        wine_run.sh --stay       keeps Wine's server running until --stop
+#        wine_run.sh --stop       ends Wine's server and everything of the prefix
 set -eu
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/bvn-unit-converter/wine}"
+# The prefix's programs and desktop, by process id: Wine's processes in this prefix that are not
+# in a session of their own. Wine starts its server and each service in one of its own; the
+# programs, and the desktop the first of them opens, stay in the session of whoever ran them.
+programs() {
+  for environment in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null); do
+    process=${environment%/environ}
+    case "$(readlink "$process/exe")" in
+      */wine/wine | */wine/wine64 | */wine*-preloader) ;;
+      *) continue ;;
+    esac
+    [ "$(sed 's/.*) //' "$process/stat" | cut -d' ' -f4)" = "${process#/proc/}" ] ||
+      echo "${process#/proc/}"
+  done 2>/dev/null
+}
 case "${1:-}" in
   --restart)
+    kill -9 $(programs) 2>/dev/null || true
+    deadline=$(($(date +%s) + 10))
+    while [ -n "$(programs)" ]; do
+      [ "$(date +%s)" -lt $deadline ] || { echo "Wine's programs outlived 10 s" >&2; exit 1; }
+      sleep 0.1
+    done
+    exit 0
+    ;;
+  --stop)
     wineserver -k 2>/dev/null || true
     exec wineserver -w
     ;;

@@ -18,13 +18,13 @@ case "$what" in
     # its output for seconds after it ends. That program is not wineboot --init, which starts a
     # second service manager beside the first; then no service starts, and COM waits 10 s for
     # its RPC service in every Qt program.
-    for step in "cmd /c exit" --restart --stay "cmd /c exit"; do
+    for step in "cmd /c exit" --stop --stay "cmd /c exit"; do
       BVN_WINE_SESSION=$session "$runner" $step >/dev/null 2>&1 </dev/null
     done
     echo "Xvfb on :$(cat "$session/display"), Wine prefix ready"
     ;;
   stop)
-    "$runner" --restart >/dev/null 2>&1 </dev/null
+    "$runner" --stop >/dev/null 2>&1 </dev/null
     x_server_stop "$session"
     rm -rf "$session"
     ;;
