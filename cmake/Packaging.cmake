@@ -10,6 +10,7 @@ if(TARGET ${BVN_EXECUTABLE})
   bvn_add_windows_resources(${BVN_EXECUTABLE})
   file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/program-file.txt
        CONTENT "$<TARGET_FILE:${BVN_EXECUTABLE}>")
+  file(WRITE ${PROJECT_BINARY_DIR}/program-target.txt "${BVN_EXECUTABLE}")
   file(WRITE ${PROJECT_BINARY_DIR}/windows-package.txt "${BVN_WINDOWS_PACKAGES}/${BVN_WINDOWS_PACKAGE}")
   file(WRITE ${PROJECT_BINARY_DIR}/qt-version.txt "${Qt6_VERSION}")  # for the licence notice
   # What a signature names: the program and its web address.

@@ -160,8 +160,7 @@ if [ "$mode" != --pack ]; then
   export BVN_WINDOWS_PREFIX="$qt_prefix;$googletest_prefix"
   cmake --preset mingw >/dev/null
   if [ "$mode" = --program-only ]; then
-    cmake --build --preset mingw -j "$jobs" --target "$(sed -n 's/^BVN_EXECUTABLE:[A-Z]*=//p' \
-      build/mingw/CMakeCache.txt)"
+    cmake --build --preset mingw -j "$jobs" --target "$(cat build/mingw/program-target.txt)"
   else
     cmake --build --preset mingw -j "$jobs"
   fi
