@@ -21,7 +21,11 @@ set -euo pipefail
 mode=${1:-all} out=
 case "$mode" in
   all | --program-only) ;;
-  --pack) out=$(realpath -m "${2:?tools/windows.sh --pack FOLDER}") ;;
+  --pack)
+    out=$(realpath -m "${2:?tools/windows.sh --pack FOLDER}")
+    # The folder is the caller's: it is filled, never emptied first.
+    [ ! -e "$out" ] || [ -z "$(ls -A "$out")" ] || { echo "$out is not empty" >&2; exit 2; }
+    ;;
   *) echo "usage: $0 [--program-only | --pack FOLDER]" >&2; exit 2 ;;
 esac
 cd "$(dirname "$0")/.."
@@ -176,8 +180,10 @@ file_name=$(basename "$program")
 linked_qt_version=$(cat "$build/qt-version.txt")
 package_path=$(cat "$build/windows-package.txt")
 package=$(basename "$package_path")
-out=${out:-$(dirname "$package_path")}
-rm -rf "$out"
+if [ -z "$out" ]; then
+  out=$(dirname "$package_path")
+  rm -rf "$out"
+fi
 mkdir -p "$out"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage" ${password_file:+"$password_file"}' EXIT
