@@ -46,5 +46,9 @@ function(bvn_import_late target)
                     COMMAND_ERROR_IS_FATAL ANY)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${folder}/lib${library}.a)
   endforeach()
-  target_link_directories(${target} BEFORE PRIVATE ${folder})
+  # Named relative to the build folder, where the linker runs: the linker orders the import
+  # tables' pieces by the names of the archives they come from, so an absolute name would give
+  # every build folder a program file of its own.
+  file(RELATIVE_PATH relative ${CMAKE_BINARY_DIR} ${folder})
+  target_link_options(${target} BEFORE PRIVATE -L${relative})
 endfunction()
