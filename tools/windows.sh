@@ -258,7 +258,8 @@ package_inputs=("$installer_source" "$out/$file_name"
 package_digest=$(cat "${package_inputs[@]}" | sha256sum | cut -c1-64)
 code() { python3 -c 'import sys, uuid; print("{%s}" % str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' "$1"; }
 TZ=UTC wixl -a x64 -D ProductCode="$(code "product:$package_digest")" \
-  -D ProgramFile="$out/$file_name" -o "$out/$package.msi" "$installer_source"
+  -D ProgramFile="$(realpath --relative-to="$(dirname "$installer_source")" "$out/$file_name")" \
+  -o "$out/$package.msi" "$installer_source"
 /usr/bin/python3 - "$out/$package.msi" "$(code "package:$package_digest")" <<'PY'
 import olefile, os, struct, sys
 msi, package_code = sys.argv[1:]
