@@ -111,7 +111,8 @@ QGroupBox* VisiblePanel(const Form1& form) {
 
 bool ShowWindow(Form1& form) {
   form.show();
-  if (!QTest::qWaitForWindowExposed(&form)) {
+  // Under Wine, beside a build on a loaded machine, the first show may take more than Qt's 5 s.
+  if (!QTest::qWaitForWindowExposed(&form, 30000)) {
     Fail(QStringLiteral("the window was not shown"));
     return false;
   }

@@ -161,7 +161,8 @@ void ClearByTyping(QLineEdit* box) {
 bool ShowActive(Form1& form) {
   form.show();
   form.activateWindow();
-  return QTest::qWaitForWindowActive(&form);
+  // Under Wine, on a loaded machine, a window may take more than Qt's 5 s to become active.
+  return QTest::qWaitForWindowActive(&form, 30000);
 }
 
 }  // namespace uitest
