@@ -167,6 +167,20 @@ file_exit() {
   [ $status -eq 0 ] || fail "File > Exit: status $status"
 }
 
+# copy_box WHAT TEXT: Ctrl+Insert copies the focused box, which the Tab that reached it selected
+# whole; the clipboard's text, once it is new, must be TEXT. $copied keeps it.
+copied=
+clipboard_changed() {
+  now=$(timeout 5 xclip -o -selection clipboard -t UTF8_STRING) && [ -n "$now" ] &&
+    [ "$now" != "$copied" ] && copied=$now
+}
+copy_box() {
+  xdotool key --delay 100 ctrl+Insert
+  wait_for 10 clipboard_changed || fail "$1: Ctrl+Insert copied nothing new"
+  [ "$copied" = "$2" ] || fail "$1: '$copied', not '$2'"
+  echo "$1: $copied"
+}
+
 # check_sanitizer_log FILE: fails, showing FILE, where AddressSanitizer, LeakSanitizer or
 # UndefinedBehaviorSanitizer reported anything in it.
 check_sanitizer_log() {

@@ -17,19 +17,6 @@ xkbcomp -xkb "$DISPLAY" - 2> /dev/null | tr -d '\n' | grep -q 'key <KPDL> {[^}]*
   fail "the German layout's keypad decimal key is not KP_Separator"
 xdotool windowfocus --sync "$window" type --delay 30 "12.5"
 
-# copy_box: Ctrl+Insert copies the focused box, which the Tab that reached it selected whole;
-# $copied is the clipboard's text once it is new.
-copied=
-clipboard_changed() {
-  now=$(xclip -o -selection clipboard -t UTF8_STRING) && [ -n "$now" ] && [ "$now" != "$copied" ] &&
-    copied=$now
-}
-copy_box() {
-  xdotool key --delay 100 ctrl+Insert
-  wait_for 10 clipboard_changed || fail "$1: Ctrl+Insert copied nothing new"
-  [ "$copied" = "$2" ] || fail "$1: '$copied', not '$2'"
-  echo "$1: $copied"
-}
 # From the Length button, Tab reaches the yard box; the next Tab selects the metre box.
 xdotool key --delay 100 Tab Tab Tab Tab Tab KP_5 KP_Separator KP_5 comma Tab shift+Tab
 copy_box "keypad 5, decimal key, 5 and the comma in the yard box" 5.5
